@@ -1,0 +1,28 @@
+include(CMakePackageConfigHelpers)
+
+install(TARGETS gmath EXPORT gmathTargets
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(DIRECTORY include/gmath DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+set(GMATH_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/gmath)
+install(EXPORT gmathTargets NAMESPACE gmath:: DESTINATION ${GMATH_CMAKE_DIR})
+configure_package_config_file(cmake/gmathConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/gmathConfig.cmake
+  INSTALL_DESTINATION ${GMATH_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/gmathConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${PROJECT_BINARY_DIR}/gmathConfig.cmake
+  ${PROJECT_BINARY_DIR}/gmathConfigVersion.cmake
+  DESTINATION ${GMATH_CMAKE_DIR})
+
+if(BUILD_SHARED_LIBS)
+  set(GMATH_PC_CFLAGS "")
+else()
+  set(GMATH_PC_CFLAGS "-DGMATH_STATIC")
+endif()
+configure_file(cmake/gmath.pc.in ${PROJECT_BINARY_DIR}/gmath.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/gmath.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,0 +1,24 @@
+#ifndef GMATH_FRAME_CONSTANTS_H
+#define GMATH_FRAME_CONSTANTS_H
+
+#include <cfloat>
+
+namespace gmath::detail {
+
+// Largest valid coordinate, the unbounded depth, and the stand-in for an
+// infinite result.
+constexpr double kHuge = 1e30;
+// Divisors below this in magnitude count as zero.
+constexpr double kDivisionGuard = DBL_EPSILON;
+// Half-width of the unit band of a unit vector and the exact-null bound.
+constexpr double kUnitBand = 50.0 * DBL_EPSILON;
+// Settling bound of the orthogonalization steps.
+constexpr double kOrthoSettle = 1e-14;
+// Below this the angle extraction treats a rotation as gimbal-locked.
+constexpr double kGimbalThreshold = 1e-12;
+// A pivot smaller than this makes a 4x4 matrix singular.
+constexpr double kSingularPivot = 1e-20;
+
+}  // namespace gmath::detail
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef GMATH_FRAME_PLATFORM_H
+#define GMATH_FRAME_PLATFORM_H
+
+#include <cstdint>
+
+// The services the frame needs from the operating system. On Windows they
+// are the registry, the message box and the debugger; elsewhere the
+// stand-ins described in the README take their place.
+namespace gmath::detail {
+
+// An open handle on the debug key. Windows keeps the registry key in
+// `handle`; the registry stand-in keeps the key's directory in `path`.
+struct DebugKey {
+  void* handle;
+  char path[4096];
+};
+
+// Opens the debug key for querying values only; false when it cannot.
+bool OpenDebugKeyForQuery(DebugKey& key);
+// Opens the debug key with full access, creating it when it is missing;
+// `created` tells which happened. False when neither is possible.
+bool CreateDebugKey(DebugKey& key, bool& created);
+// Reads a value into four bytes, the low-order byte first; false when the
+// value is missing, longer than four bytes or otherwise unreadable.
+bool QueryDebugValue(const DebugKey& key, const char* name, unsigned char (&bytes)[4]);
+// Stores a 32-bit value; failures are silent.
+void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value);
+void CloseDebugKey(DebugKey& key);
+
+// Shows the interactive assertion box and answers GASSERT_ABORT,
+// GASSERT_RETRY or GASSERT_IGNORE, or 0 when it could not be shown.
+int ShowAssertBox(const char* message);
+void WriteDebuggerOutput(const char* text);
+void RaiseBreakpoint();
+int SetPlatformRegistryRoot(const char* directory);
+
+}  // namespace gmath::detail
+
+#endif

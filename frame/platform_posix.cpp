@@ -1,0 +1,185 @@
+// Stand-ins for the Windows services on every other system.
+//
+// Registry: a key is a directory under a root directory, a value is a file
+// in it named after the value, holding the 32-bit number as decimal text.
+// Message box: a prompt on the controlling terminal. Debugger output: none.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+#include "frame/platform.h"
+#include "gmath/frame.h"
+
+#ifndef GMATH_DEFAULT_REGISTRY_ROOT
+#define GMATH_DEFAULT_REGISTRY_ROOT "/etc/gmath/registry"
+#endif
+
+namespace gmath::detail {
+namespace {
+
+constexpr const char* kDebugKeyPath = "/HKEY_LOCAL_MACHINE/SOFTWARE/Varnsholte/Kolm/Core/Debug";
+constexpr std::size_t kPathCapacity = sizeof(DebugKey{}.path);
+constexpr std::size_t kMaxValueText = 64;
+
+std::mutex rootLock;
+char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
+
+bool KeyPath(char (&path)[kPathCapacity]) {
+  std::lock_guard<std::mutex> guard(rootLock);
+  const int written = std::snprintf(path, kPathCapacity, "%s%s", registryRoot, kDebugKeyPath);
+  return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
+}
+
+bool IsDirectory(const char* path) {
+  struct stat info {};
+  return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Creates every missing directory of `path`; true when the last one had to
+// be created.
+bool MakeDirectories(char* path, bool& created) {
+  created = false;
+  for (char* slash = std::strchr(path + 1, '/');; slash = std::strchr(slash + 1, '/')) {
+    if (slash != nullptr) *slash = '\0';
+    const bool made = mkdir(path, 0755) == 0;
+    if (!made && errno != EEXIST) {
+      if (slash != nullptr) *slash = '/';
+      return false;
+    }
+    if (slash == nullptr) {
+      created = made;
+      return IsDirectory(path);
+    }
+    *slash = '/';
+  }
+}
+
+// A value name becomes a file name, so nothing that could leave the key's
+// directory is accepted.
+bool IsSafeValueName(const char* name) {
+  return name[0] != '\0' && std::strchr(name, '/') == nullptr && std::strcmp(name, ".") != 0 &&
+         std::strcmp(name, "..") != 0;
+}
+
+bool ValuePath(const DebugKey& key, const char* name, char (&path)[kPathCapacity]) {
+  if (!IsSafeValueName(name)) return false;
+  const int written = std::snprintf(path, kPathCapacity, "%s/%s", key.path, name);
+  return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
+}
+
+// Decimal text of a number that fits in 32 bits, as signed or as unsigned,
+// with surrounding white space allowed.
+bool ParseValue(const char* text, std::uint32_t& value) {
+  char* end = nullptr;
+  errno = 0;
+  const long long number = std::strtoll(text, &end, 10);
+  if (end == text || errno == ERANGE) return false;
+  while (*end == ' ' || *end == '\t' || *end == '\n' || *end == '\r') ++end;
+  if (*end != '\0' || number < -2147483648LL || number > 4294967295LL) return false;
+  value = static_cast<std::uint32_t>(number);
+  return true;
+}
+
+bool ReadValueFile(const char* path, std::uint32_t& value) {
+  FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return false;
+  char text[kMaxValueText + 1];
+  const std::size_t length = std::fread(text, 1, sizeof text, file);
+  std::fclose(file);
+  if (length == 0 || length > kMaxValueText || std::memchr(text, '\0', length) != nullptr) {
+    return false;
+  }
+  text[length] = '\0';
+  return ParseValue(text, value);
+}
+
+}  // namespace
+
+bool OpenDebugKeyForQuery(DebugKey& key) {
+  key.handle = nullptr;
+  return KeyPath(key.path) && IsDirectory(key.path) && access(key.path, R_OK | X_OK) == 0;
+}
+
+bool CreateDebugKey(DebugKey& key, bool& created) {
+  key.handle = nullptr;
+  created = false;
+  if (!KeyPath(key.path)) return false;
+  if (!MakeDirectories(key.path, created)) return false;
+  return access(key.path, R_OK | W_OK | X_OK) == 0;
+}
+
+bool QueryDebugValue(const DebugKey& key, const char* name, unsigned char (&bytes)[4]) {
+  char path[kPathCapacity];
+  std::uint32_t value = 0;
+  if (!ValuePath(key, name, path) || !ReadValueFile(path, value)) return false;
+  for (unsigned char& byte : bytes) {
+    byte = static_cast<unsigned char>(value & 0xFFU);
+    value >>= 8U;
+  }
+  return true;
+}
+
+// Written to a temporary file first and renamed, so that a reader never sees
+// half a number.
+void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
+  char path[kPathCapacity];
+  char temporary[kPathCapacity];
+  if (!ValuePath(key, name, path)) return;
+  const int written = std::snprintf(temporary, kPathCapacity, "%s/.%s.%ld.tmp", key.path, name,
+                                    static_cast<long>(getpid()));
+  if (written <= 0 || static_cast<std::size_t>(written) >= kPathCapacity) return;
+  FILE* file = std::fopen(temporary, "wb");
+  if (file == nullptr) return;
+  std::int32_t signedValue = 0;
+  std::memcpy(&signedValue, &value, sizeof value);
+  const bool ok = std::fprintf(file, "%ld\n", static_cast<long>(signedValue)) > 0;
+  if (std::fclose(file) != 0 || !ok || std::rename(temporary, path) != 0) {
+    std::remove(temporary);
+  }
+}
+
+void CloseDebugKey(DebugKey& key) { key.path[0] = '\0'; }
+
+// With no controlling terminal the box cannot be shown, which the caller
+// treats like Abort.
+int ShowAssertBox(const char* message) {
+  FILE* terminal = std::fopen("/dev/tty", "r+");
+  if (terminal == nullptr) return 0;
+  int answer = 0;
+  std::fprintf(terminal, "Assertion Failed!\n%s\n", message);
+  while (answer == 0) {
+    std::fprintf(terminal, "Abort, Retry, Ignore? [a/r/i] ");
+    std::fflush(terminal);
+    char line[64];
+    if (std::fgets(line, sizeof line, terminal) == nullptr) break;
+    switch (line[0]) {
+      case 'a': case 'A': answer = GASSERT_ABORT; break;
+      case 'r': case 'R': answer = GASSERT_RETRY; break;
+      case 'i': case 'I': answer = GASSERT_IGNORE; break;
+      default: break;
+    }
+  }
+  std::fclose(terminal);
+  return answer;
+}
+
+void WriteDebuggerOutput(const char*) {}
+
+void RaiseBreakpoint() { std::raise(SIGTRAP); }
+
+int SetPlatformRegistryRoot(const char* directory) {
+  const char* root = directory != nullptr ? directory : GMATH_DEFAULT_REGISTRY_ROOT;
+  if (root[0] == '\0' || std::strlen(root) + std::strlen(kDebugKeyPath) >= kPathCapacity) return 0;
+  std::lock_guard<std::mutex> guard(rootLock);
+  std::strcpy(registryRoot, root);
+  return 1;
+}
+
+}  // namespace gmath::detail

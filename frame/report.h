@@ -1,0 +1,12 @@
+#ifndef GMATH_FRAME_REPORT_H
+#define GMATH_FRAME_REPORT_H
+
+namespace gmath::detail {
+
+// Sends a constant message to the assertion reporter with no stream, the
+// way every operation reports a degenerate argument. Never stops or waits.
+void Report(const char* message);
+
+}  // namespace gmath::detail
+
+#endif

@@ -1,0 +1,8 @@
+#ifndef GMATH_GMATH_H
+#define GMATH_GMATH_H
+
+// The only header a caller needs: it brings in every subsystem.
+#include "gmath/export.h"
+#include "gmath/frame.h"
+
+#endif

@@ -1,0 +1,132 @@
+#include <fstream>
+
+#include "gmath/gmath.h"
+#include "support/gmath_test.h"
+
+namespace {
+
+using RegistryTest = gmath::test::GmathTest;
+
+int ReadOrCreate(const char* name, int defaultValue) {
+  std::string copy(name);
+  return CheckDebugRegEntryCoreMath(copy.data(), defaultValue);
+}
+
+TEST_F(RegistryTest, ReadOrCreateWritesTheDefaultButAnswersZeroFirst) {
+  EXPECT_FALSE(RegistryKeyExists());
+  EXPECT_EQ(ReadOrCreate("X", 5), 0);
+  EXPECT_TRUE(RegistryKeyExists());
+  EXPECT_EQ(GetRegistryValue("X"), 5U);
+  EXPECT_EQ(ReadOrCreate("X", 7), 5);
+  EXPECT_EQ(GetRegistryValue("X"), 5U);
+}
+
+TEST_F(RegistryTest, MissingValueInAnExistingKeyIsCreated) {
+  PutRegistryValue("Other", 1);
+  EXPECT_EQ(ReadOrCreate("Y", -3), 0);
+  EXPECT_EQ(ReadOrCreate("Y", 9), -3);
+}
+
+TEST_F(RegistryTest, StoredNumbersAreSigned32Bit) {
+  PutRegistryValue("Level", 0xFFFFFFFFU);
+  EXPECT_EQ(ReadOrCreate("Level", 0), -1);
+}
+
+TEST_F(RegistryTest, AbsentKeyGivesTheDefaultAnswers) {
+  EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1);
+  EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0);
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 0);
+  EXPECT_FALSE(RegistryKeyExists());
+}
+
+// Only the low-order byte is compared with 1.
+TEST_F(RegistryTest, YesNoAnswersLookAtTheLowByte) {
+  for (std::uint32_t value : {1U, 257U}) {
+    PutRegistryValue("SkipCheckGeom3dBoundaries", value);
+    PutRegistryValue("ValidateBndSelfInterXO", value);
+    PutRegistryValue("ValidateMathEnabled", value);
+    ResetRegistryValidationMathFlag();
+    EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 0) << value;
+    EXPECT_EQ(CheckRegistryBoundarySelfXO(), 1) << value;
+    EXPECT_EQ(CheckRegistryValidateCoreMath(), 1) << value;
+  }
+  for (std::uint32_t value : {0U, 2U, 256U}) {
+    PutRegistryValue("SkipCheckGeom3dBoundaries", value);
+    PutRegistryValue("ValidateBndSelfInterXO", value);
+    PutRegistryValue("ValidateMathEnabled", value);
+    ResetRegistryValidationMathFlag();
+    EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1) << value;
+    EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0) << value;
+    EXPECT_EQ(CheckRegistryValidateCoreMath(), 0) << value;
+  }
+}
+
+TEST_F(RegistryTest, ValidateMathAnswerIsCachedUntilReset) {
+  PutRegistryValue("ValidateMathEnabled", 0);
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 0);
+  PutRegistryValue("ValidateMathEnabled", 1);
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 0);
+  ResetRegistryValidationMathFlag();
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 1);
+  PutRegistryValue("ValidateMathEnabled", 0);
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 1);
+}
+
+#ifndef _WIN32
+// The stand-in keeps values as decimal text; anything that is not a number
+// fitting in 32 bits reads like a value that could not be queried.
+class RegistryTextTest : public RegistryTest {
+ protected:
+  void PutText(const char* name, const std::string& text) {
+    PutRegistryValue("Other", 0);
+    std::ofstream(KeyDirectory() / name) << text;
+  }
+  std::filesystem::path KeyDirectory() const {
+    return ScratchDirectory() / "registry/HKEY_LOCAL_MACHINE/SOFTWARE/Varnsholte/Kolm/Core/Debug";
+  }
+};
+
+TEST_F(RegistryTextTest, TextThatIsNotA32BitNumberCountsAsMissing) {
+  for (const char* text : {"4294967296", "-2147483649", "abc", "", "1 2", "12abc"}) {
+    PutText("Level", text);
+    EXPECT_EQ(ReadOrCreate("Level", 4), 0) << '"' << text << '"';
+    EXPECT_EQ(ReadOrCreate("Level", 8), 4) << '"' << text << '"';
+    PutText("Flag", text);
+    EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0) << '"' << text << '"';
+    EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1) << '"' << text << '"';
+  }
+}
+
+TEST_F(RegistryTextTest, NumbersMayBeSignedOrUnsignedWithATrailingNewline) {
+  PutText("A", "4294967295\n");
+  EXPECT_EQ(ReadOrCreate("A", 0), -1);
+  PutText("B", "-2147483648");
+  EXPECT_EQ(ReadOrCreate("B", 0), -2147483647 - 1);
+  PutText("ValidateBndSelfInterXO", "  257\r\n");
+  EXPECT_EQ(CheckRegistryBoundarySelfXO(), 1);
+}
+
+TEST_F(RegistryTextTest, UnwritableRootBehavesLikeAKeyWithoutRights) {
+  const auto blocker = ScratchDirectory() / "plain-file";
+  std::ofstream(blocker) << "not a directory";
+  ASSERT_EQ(SetRegistryRoot((blocker / "registry").string().c_str()), 1);
+  EXPECT_EQ(ReadOrCreate("X", 5), 0);
+  EXPECT_EQ(ReadOrCreate("X", 5), 0);
+  EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1);
+  EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0);
+}
+
+TEST_F(RegistryTextTest, ValueNamesCannotLeaveTheKey) {
+  EXPECT_EQ(ReadOrCreate("../escaped", 5), 0);
+  EXPECT_EQ(ReadOrCreate("../escaped", 5), 0);
+  EXPECT_FALSE(std::filesystem::exists(KeyDirectory().parent_path() / "escaped"));
+  EXPECT_EQ(CheckDebugRegEntryCoreMath(nullptr, 5), 0);
+}
+
+TEST_F(RegistryTextTest, RootsThatCannotHoldTheKeyPathAreRefused) {
+  EXPECT_EQ(SetRegistryRoot(""), 0);
+  EXPECT_EQ(SetRegistryRoot(std::string(5000, 'a').c_str()), 0);
+}
+#endif
+
+}  // namespace
