@@ -60,6 +60,9 @@ void CloseDebugKey(DebugKey& key) {
   key.handle = nullptr;
 }
 
+// The box's answer is handed on as a prompt's answer.
+static_assert(GASSERT_ABORT == IDABORT && GASSERT_RETRY == IDRETRY && GASSERT_IGNORE == IDIGNORE);
+
 int ShowAssertBox(const char* message) {
   HWND owner = GetActiveWindow();
   if (owner != nullptr) owner = GetLastActivePopup(owner);
@@ -75,8 +78,9 @@ int SetPlatformRegistryRoot(const char*) { return 0; }
 
 }  // namespace gmath::detail
 
+// The C runtime's start-up code calls DllMain by its unmangled name.
 #if !defined(GMATH_STATIC)
-BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(module);
   return TRUE;
 }
