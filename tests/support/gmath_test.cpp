@@ -68,8 +68,10 @@ std::vector<std::string> GmathTest::TakeMessages() {
   return taken;
 }
 
+// In text mode, like the library writes its files: a line of a Windows log
+// ends in "\r\n" and reads as "\n".
 std::string GmathTest::ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
