@@ -168,7 +168,15 @@ TEST_F(AssertDebugTest, AnUnshownBoxCountsAsAbort) {
   EXPECT_DEATH(Gassert_debug("no box"), "");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// With no debugger attached, the breakpoint exception ends the process and
+// its code becomes the exit code.
+TEST_F(AssertDebugTest, RetryTrapsIntoTheDebugger) {
+  constexpr int kBreakpointException = static_cast<int>(0x80000003U);
+  promptAnswer = GASSERT_RETRY;
+  EXPECT_EXIT(Gassert_debug("retry"), ::testing::ExitedWithCode(kBreakpointException), "");
+}
+#else
 TEST_F(AssertDebugTest, RetryTrapsIntoTheDebugger) {
   promptAnswer = GASSERT_RETRY;
   EXPECT_EXIT(Gassert_debug("retry"), ::testing::KilledBySignal(SIGTRAP), "");
