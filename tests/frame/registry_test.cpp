@@ -1,5 +1,10 @@
 #include <fstream>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
 
@@ -72,7 +77,32 @@ TEST_F(RegistryTest, ValidateMathAnswerIsCachedUntilReset) {
   EXPECT_EQ(CheckRegistryValidateCoreMath(), 1);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// The real registry holds values of any type and size: the type is not
+// looked at, up to four bytes are the low-order bytes of the number, and a
+// longer value reads like a missing one.
+TEST_F(RegistryTest, ValuesOfAnyTypeUpToFourBytesAreRead) {
+  const unsigned char lowByteOne[] = {1, 1};
+  gmath::test::PutTestRegistryBytes("ValidateBndSelfInterXO", REG_BINARY, lowByteOne,
+                                    sizeof lowByteOne);
+  EXPECT_EQ(CheckRegistryBoundarySelfXO(), 1);
+  const unsigned char twoBytes[] = {0x34, 0x12};
+  gmath::test::PutTestRegistryBytes("Level", REG_BINARY, twoBytes, sizeof twoBytes);
+  EXPECT_EQ(ReadOrCreate("Level", 0), 0x1234);
+}
+
+TEST_F(RegistryTest, ValuesLongerThanFourBytesCountAsMissing) {
+  const std::uint64_t one = 1;
+  for (const char* name : {"SkipCheckGeom3dBoundaries", "ValidateBndSelfInterXO", "Level"}) {
+    gmath::test::PutTestRegistryBytes(name, REG_QWORD, &one, sizeof one);
+  }
+  EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1);
+  EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0);
+  EXPECT_EQ(ReadOrCreate("Level", 4), 0);
+  EXPECT_EQ(GetRegistryValue("Level"), 4U);
+  EXPECT_EQ(ReadOrCreate("Level", 8), 4);
+}
+#else
 // The stand-in keeps values as decimal text; anything that is not a number
 // fitting in 32 bits reads like a value that could not be queried.
 class RegistryTextTest : public RegistryTest {

@@ -48,6 +48,11 @@ void ReleaseTestRegistry();
 void PutTestRegistryValue(const char* name, std::uint32_t value);
 std::optional<std::uint32_t> GetTestRegistryValue(const char* name);
 bool TestRegistryKeyExists();
+#ifdef _WIN32
+// Stores a value of any registry type and size under the debug key.
+void PutTestRegistryBytes(const char* name, unsigned long type, const void* data,
+                          unsigned long size);
+#endif
 
 }  // namespace gmath::test
 

@@ -19,12 +19,18 @@ void ResetTestRegistry(const std::filesystem::path&) { DeleteDebugKey(); }
 void ReleaseTestRegistry() { DeleteDebugKey(); }
 
 void PutTestRegistryValue(const char* name, std::uint32_t value) {
+  const DWORD data = value;
+  PutTestRegistryBytes(name, REG_DWORD, &data, sizeof data);
+}
+
+void PutTestRegistryBytes(const char* name, unsigned long type, const void* data,
+                          unsigned long size) {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
-  const DWORD data = value;
-  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+  EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
+            ERROR_SUCCESS);
   RegCloseKey(key);
 }
 
