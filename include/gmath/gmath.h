@@ -4,5 +4,6 @@
 // The only header a caller needs: it brings in every subsystem.
 #include "gmath/export.h"
 #include "gmath/frame.h"
+#include "gmath/core3d.h"
 
 #endif

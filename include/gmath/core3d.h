@@ -1,0 +1,10 @@
+#ifndef GMATH_CORE3D_H
+#define GMATH_CORE3D_H
+
+// The 3D value types: positions, vectors and unit vectors, matrices and
+// their orthogonalization, similarity transforms.
+#include "gmath/core3d/matrix.h"
+#include "gmath/core3d/transf.h"
+#include "gmath/core3d/vector.h"
+
+#endif

@@ -1,0 +1,98 @@
+#ifndef GMATH_CORE3D_TRANSF_H
+#define GMATH_CORE3D_TRANSF_H
+
+#include <cstddef>
+
+#include "gmath/core3d/matrix.h"
+#include "gmath/core3d/vector.h"
+#include "gmath/export.h"
+
+// ---------------------------------------------------------------------------
+// Similarity transforms
+//
+// A position p maps to (p·m_matrix)·m_scaling + m_translation. The flags
+// record what the linear part is: a rotation (positive determinant), a
+// reflection (negative) and whether it shears. The structure enforces
+// nothing; Gassert_valid says whether a transform is well formed.
+// ---------------------------------------------------------------------------
+
+typedef struct GMATH_API tagGTransf {
+  GMatrix m_matrix;
+  GVector m_translation;
+  double m_scaling;
+  unsigned char m_hasRotation;
+  unsigned char m_hasReflection;
+  unsigned char m_hasShear;
+
+  // IsEqual to all zeros with every flag 0.
+  int IsNull() const;
+  // IsEqual to the identity (flags 1, 0, 0).
+  int IsIdentity() const;
+  // Scalings within resnor, the same reflection flag, translations equal by
+  // GVector::IsEqual, matrices by GMatrix::IsEqual. The rotation and shear
+  // flags are not compared.
+  int IsEqual(const tagGTransf& other) const;
+  // |m_scaling| >= DBL_EPSILON and an Euclidean matrix.
+  int IsInvertible() const;
+  // q -> ((q - t)·Mᵀ)/s with this transform's flags. Reports
+  // "GTransf: not invertible" when !IsInvertible() and goes on; a scaling
+  // below DBL_EPSILON further reports "GTransf: m_scaling is 0.0" and gives
+  // a scaling of 1e30.
+  tagGTransf Inverse() const;
+  // this = this * b.
+  tagGTransf& operator*=(const tagGTransf& b);
+} GTransf;
+
+// Each int flag is stored as its low 8 bits.
+GMATH_API GTransf BuildTransf(const GMatrix& m, const GVector& t, double s, int hasRotation,
+                              int hasReflection, int hasShear);
+GMATH_API GTransf ScaleTransf(double s);
+// Scales about c: p -> c + s (p - c).
+GMATH_API GTransf ScaleTransf(double s, const GPosition& c);
+GMATH_API GTransf RotateTransf(double cosine, double sine, const GUnitVector& axis);
+GMATH_API GTransf RotateTransf(double angle, const GUnitVector& axis);
+// Rotations about an axis through c: p -> (p - c)·R + c.
+GMATH_API GTransf RotateTransf(double cosine, double sine, const GUnitVector& axis,
+                               const GPosition& c);
+GMATH_API GTransf RotateTransf(double angle, const GUnitVector& axis, const GPosition& c);
+GMATH_API GTransf ReflectTransf(const GUnitVector& normal);
+GMATH_API GTransf ReflectTransf(const GUnitVector& normal, const GPosition& c);
+GMATH_API GTransf TranslateTransf(const GVector& t);
+// From the local coordinates of a frame to global ones. The x axis is used
+// as given; the y axis is made perpendicular to it and the z axis completes
+// a right-handed frame.
+GMATH_API GTransf CoordinateTransf(const GPosition& origin, const GUnitVector& xAxis,
+                                   const GUnitVector& yAxis);
+// A frame whose z axis is the given direction.
+GMATH_API GTransf CoordinateTransf(const GPosition& origin, const GUnitVector& zAxis);
+
+// a followed by b. Rotation with rotation and reflection with reflection
+// give a rotation, rotation with reflection a reflection; shear is kept.
+GMATH_API GTransf operator*(const GTransf& a, const GTransf& b);
+
+// Every check runs and reports its own message: the matrix and translation
+// coordinates, Euclidean matrix, scale, shear, and the flags against the
+// sign of the determinant.
+GMATH_API void Gassert_valid(const GTransf& t);
+// The same; *valid is 1 when every check passed, else 0.
+GMATH_API void Gassert_valid(const GTransf& t, int* valid);
+
+namespace gmath::detail {
+// The size is the flags' end rounded up to the alignment of double, which
+// is 8 on Windows and 64-bit targets and 4 in 32-bit System V structures.
+constexpr std::size_t kTransfEnd = offsetof(GTransf, m_hasShear) + 1;
+constexpr std::size_t kTransfAlign = alignof(GTransf);
+}  // namespace gmath::detail
+
+static_assert(gmath::detail::IsPlainValue<GTransf>() && offsetof(GTransf, m_matrix) == 0 &&
+                  offsetof(GTransf, m_translation) == 9 * sizeof(double) &&
+                  offsetof(GTransf, m_scaling) == 12 * sizeof(double) &&
+                  offsetof(GTransf, m_hasRotation) == 13 * sizeof(double) &&
+                  offsetof(GTransf, m_hasReflection) == 13 * sizeof(double) + 1 &&
+                  offsetof(GTransf, m_hasShear) == 13 * sizeof(double) + 2 &&
+                  sizeof(GTransf) == (gmath::detail::kTransfEnd + gmath::detail::kTransfAlign - 1) /
+                                         gmath::detail::kTransfAlign *
+                                         gmath::detail::kTransfAlign,
+              "GTransf layout");
+
+#endif
