@@ -5,5 +5,8 @@
 #include "gmath/export.h"
 #include "gmath/frame.h"
 #include "gmath/core3d.h"
+#include "gmath/homogeneous.h"
+#include "gmath/planar.h"
+#include "gmath/volumes.h"
 
 #endif

@@ -1,0 +1,7 @@
+#ifndef GMATH_HOMOGENEOUS_H
+#define GMATH_HOMOGENEOUS_H
+
+// Homogeneous 4x4 matrices and their exchange with transforms.
+#include "gmath/homogeneous/g4x4.h"
+
+#endif

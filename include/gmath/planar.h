@@ -1,0 +1,10 @@
+#ifndef GMATH_PLANAR_H
+#define GMATH_PLANAR_H
+
+// Planar values and their conversions to and from the spatial ones.
+#include "gmath/planar/box2d.h"
+#include "gmath/planar/matrix2d.h"
+#include "gmath/planar/transf2d.h"
+#include "gmath/planar/vector2d.h"
+
+#endif
