@@ -12,6 +12,10 @@ constexpr double kHuge = 1e30;
 constexpr double kDivisionGuard = DBL_EPSILON;
 // Half-width of the unit band of a unit vector and the exact-null bound.
 constexpr double kUnitBand = 50.0 * DBL_EPSILON;
+// A squared length in [kUnitBandLow, kUnitBandHigh] is unit: such a vector
+// is kept as it is, so normalizing twice changes no bit.
+constexpr double kUnitBandLow = 1.0 - kUnitBand;
+constexpr double kUnitBandHigh = 1.0 + kUnitBand;
 // Settling bound of the orthogonalization steps.
 constexpr double kOrthoSettle = 1e-14;
 // Below this the angle extraction treats a rotation as gimbal-locked.

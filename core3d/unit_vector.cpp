@@ -1,0 +1,94 @@
+#include <cmath>
+
+#include "core3d/vector_ops.h"
+#include "frame/constants.h"
+#include "frame/report.h"
+#include "gmath/core3d/vector.h"
+#include "gmath/frame.h"
+
+using gmath::detail::CoordinateAt;
+using gmath::detail::Cross;
+using gmath::detail::Dot;
+using gmath::detail::SquaredDistance;
+using gmath::detail::UnitOf;
+
+namespace {
+
+constexpr const char* kVectorIndexMessage = "GVector: index is out of range";
+
+// Normalizes (x, y, z); a length at or below nullLength (or NaN) is reported
+// and gives (0, 0, 0). A vector already in the unit band is returned as it
+// is: no division, so its bits survive any number of renormalizations.
+bool Normalize(double x, double y, double z, double nullLength, GUnitVector& unit) {
+  const double s = x * x + y * y + z * z;
+  if (s >= gmath::detail::kUnitBandLow && s <= gmath::detail::kUnitBandHigh) {
+    unit = {x, y, z};
+    return true;
+  }
+  const double length = std::sqrt(s);
+  if (length <= nullLength || std::isnan(s)) {
+    gmath::detail::Report("GUnitVector: tried to create a NULL unit vector");
+    unit = {0.0, 0.0, 0.0};
+    return false;
+  }
+  const double f = 1.0 / length;
+  unit = {f * x, f * y, f * z};
+  return true;
+}
+
+}  // namespace
+
+GUnitVector BuildUnitVector(double x, double y, double z) {
+  GUnitVector unit;
+  Normalize(x, y, z, gmath::detail::kUnitBand, unit);
+  return unit;
+}
+
+GUnitVector BuildUnitVector(double x, double y, double z, double tol, long* err) {
+  *err = 0;
+  GUnitVector unit;
+  if (!Normalize(x, y, z, tol, unit)) *err = 2;
+  return unit;
+}
+
+GUnitVector BuildUnitVector(const GPosition& from, const GPosition& to) {
+  return BuildUnitVector(to.m_x - from.m_x, to.m_y - from.m_y, to.m_z - from.m_z);
+}
+
+GUnitVector::operator GVector() const { return {m_x, m_y, m_z}; }
+
+double GUnitVector::operator[](unsigned int i) const {
+  return CoordinateAt(*this, i, kVectorIndexMessage);
+}
+double& GUnitVector::operator[](unsigned int i) {
+  return CoordinateAt(*this, i, kVectorIndexMessage);
+}
+
+int GUnitVector::IsNull() const {
+  const double tol = GetDistanceTolerance();
+  return std::abs(m_x) < tol && std::abs(m_y) < tol && std::abs(m_z) < tol ? 1 : 0;
+}
+
+int GUnitVector::IsEqual(const GVector& w) const {
+  const double tol = GetRelativeTolerance();
+  return SquaredDistance(*this, w) <= tol * tol ? 1 : 0;
+}
+
+int GUnitVector::IsColinear(const GVector& w) const {
+  const GVector c = Cross(*this, UnitOf(w));
+  return std::sqrt(Dot(c, c)) < GetRelativeTolerance() ? 1 : 0;
+}
+
+int GUnitVector::IsOrthogonal(const GVector& w) const {
+  return std::abs(Dot(*this, UnitOf(w))) < GetRelativeTolerance() ? 1 : 0;
+}
+
+GUnitVector& GUnitVector::operator+=(const GVector& w) {
+  *this = BuildUnitVector(m_x + w.m_x, m_y + w.m_y, m_z + w.m_z);
+  return *this;
+}
+
+GUnitVector& GUnitVector::operator-=(const GVector& w) {
+  *this = BuildUnitVector(m_x - w.m_x, m_y - w.m_y, m_z - w.m_z);
+  return *this;
+}
