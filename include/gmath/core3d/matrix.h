@@ -60,8 +60,7 @@ GMATH_API void CheckOrthogonal(const GMatrix& m, double* diagonalDeviation,
 // library uses n = 2 and 3; 1 <= n <= 1024 are accepted (work storage on the
 // heap above n = 8, code 1 when it cannot be had). Other orders and null
 // pointers give code 2, *isOrthoScale 0 and *scale DBL_MAX.
-GMATH_API void CheckOrthoScale(double* matrix, int n, int* isOrthoScale, double* scale,
-                               long* err);
+GMATH_API void CheckOrthoScale(double* matrix, int n, int* isOrthoScale, double* scale, long* err);
 
 // One Newton-Schulz step towards the nearest orthogonal matrix:
 // out = in·(3I - inᵀin)/2, or in itself when inᵀin is within 1e-14 of I.

@@ -91,8 +91,7 @@ static_assert(gmath::detail::IsPlainValue<GTransf>() && offsetof(GTransf, m_matr
                   offsetof(GTransf, m_hasReflection) == 13 * sizeof(double) + 1 &&
                   offsetof(GTransf, m_hasShear) == 13 * sizeof(double) + 2 &&
                   sizeof(GTransf) == (gmath::detail::kTransfEnd + gmath::detail::kTransfAlign - 1) /
-                                         gmath::detail::kTransfAlign *
-                                         gmath::detail::kTransfAlign,
+                                         gmath::detail::kTransfAlign * gmath::detail::kTransfAlign,
               "GTransf layout");
 
 #endif

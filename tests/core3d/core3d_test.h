@@ -1,0 +1,82 @@
+#ifndef GMATH_TESTS_CORE3D_CORE3D_TEST_H
+#define GMATH_TESTS_CORE3D_CORE3D_TEST_H
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "gmath/gmath.h"
+#include "support/gmath_test.h"
+
+namespace gmath::test {
+
+inline constexpr double kInf = std::numeric_limits<double>::infinity();
+inline const double kNaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kEps = std::numeric_limits<double>::epsilon();
+// The unit band's half-width and the exact-null bound.
+inline constexpr double kBand = 50 * kEps;
+inline constexpr GMatrix kIdentity = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+
+inline double Above(double x) { return std::nextafter(x, kInf); }
+inline double Below(double x) { return std::nextafter(x, -kInf); }
+inline GMatrix Diagonal(double a, double b, double c) {
+  return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}};
+}
+
+// The three coordinates, within tol (0: exactly).
+template <class V>
+::testing::AssertionResult HasXyz(const V& v, double x, double y, double z, double tol = 0.0) {
+  if (std::abs(v.m_x - x) <= tol && std::abs(v.m_y - y) <= tol && std::abs(v.m_z - z) <= tol) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "(" << v.m_x << ", " << v.m_y << ", " << v.m_z << ")";
+}
+
+inline ::testing::AssertionResult HasRows(const GMatrix& m, const GMatrix& expected,
+                                          double tol = 0.0) {
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      if (!(std::abs(m.m_matrix[i][j] - expected.m_matrix[i][j]) <= tol)) {
+        return ::testing::AssertionFailure() << "entry " << i << j << " is " << m.m_matrix[i][j];
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Random values from a fixed seed, which every failure message names. Each
+// draw is a statement of its own: argument evaluation order is unspecified.
+class Random {
+ public:
+  explicit Random(unsigned seed)
+      : generator_(seed), trace_(__FILE__, __LINE__, "seed " + std::to_string(seed)) {}
+
+  double Uniform(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(generator_);
+  }
+  GVector Vector(double extent) {
+    const double x = Uniform(-extent, extent);
+    const double y = Uniform(-extent, extent);
+    return {x, y, Uniform(-extent, extent)};
+  }
+  GUnitVector Direction() {
+    const GVector v = Vector(1);
+    return BuildUnitVector(v.m_x, v.m_y, v.m_z);
+  }
+  // A rotation, followed by a reflection half of the time.
+  GMatrix Orthogonal() {
+    const double angle = Uniform(-kPi, kPi);
+    const GMatrix rotation = Rotation(angle, Direction());
+    return Uniform(0, 1) < 0.5 ? rotation : rotation * Reflection(Direction());
+  }
+
+ private:
+  std::mt19937 generator_;
+  ::testing::ScopedTrace trace_;
+};
+
+}  // namespace gmath::test
+
+#endif
