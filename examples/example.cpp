@@ -1,5 +1,7 @@
 // A first tour of gmath for a new caller: the tolerances, a rejected
-// setting with its result code, and a message reaching the assertion log.
+// setting with its result code, unit vectors and a rotation transform with
+// its inverse, and messages reaching the assertion log.
+#include <cmath>
 #include <cstdio>
 
 #include "gmath/gmath.h"
@@ -35,6 +37,34 @@ void PrintLog() {
   std::fclose(log);
 }
 
+// A unit vector keeps the bits of a vector that is already unit; a null one
+// is reported and comes back as (0, 0, 0).
+void ShowUnitVectors() {
+  const GUnitVector u = BuildUnitVector(3, 4, 0);
+  std::printf("BuildUnitVector(3, 4, 0) = (%.17g, %.17g, %.17g)\n", u.m_x, u.m_y, u.m_z);
+  const GUnitVector again = BuildUnitVector(u.m_x, u.m_y, u.m_z);
+  const bool same = again.m_x == u.m_x && again.m_y == u.m_y && again.m_z == u.m_z;
+  std::printf("normalized again, bit for bit the same: %s\n", same ? "yes" : "no");
+  const GUnitVector null = BuildUnitVector(0, 0, 0);
+  std::printf("BuildUnitVector(0, 0, 0) = (%g, %g, %g), reported to the log\n", null.m_x, null.m_y,
+              null.m_z);
+}
+
+// A quarter turn about the z axis through (1, 1, 0), composed with its
+// inverse: a followed by b is written a * b.
+void ShowRotation() {
+  const GTransf turn = RotateTransf(std::acos(-1.0) / 2, {0, 0, 1}, {1, 1, 0});
+  const GTransf back = turn.Inverse();
+  std::printf("quarter turn: row 0 (%g, %g, %g), translation (%g, %g, %g), flags %d %d %d\n",
+              turn.m_matrix.m_matrix[0][0], turn.m_matrix.m_matrix[0][1],
+              turn.m_matrix.m_matrix[0][2], turn.m_translation.m_x, turn.m_translation.m_y,
+              turn.m_translation.m_z, turn.m_hasRotation, turn.m_hasReflection, turn.m_hasShear);
+  std::printf("turn * inverse is the identity: %s\n", (turn * back).IsIdentity() ? "yes" : "no");
+  int valid = 0;
+  Gassert_valid(turn, &valid);
+  std::printf("the turn is a valid transform: %s\n", valid ? "yes" : "no");
+}
+
 }  // namespace
 
 int main() {
@@ -49,6 +79,9 @@ int main() {
   SetDistanceTolerance(2e-7, &err);
   std::printf("SetDistanceTolerance(2e-7): code %ld, tolerance now %g\n", err,
               GetDistanceTolerance());
+
+  ShowUnitVectors();
+  ShowRotation();
 
   PrintLog();
   return 0;
