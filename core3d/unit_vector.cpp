@@ -6,15 +6,11 @@
 #include "gmath/core3d/vector.h"
 #include "gmath/frame.h"
 
-using gmath::detail::CoordinateAt;
 using gmath::detail::Cross;
 using gmath::detail::Dot;
-using gmath::detail::SquaredDistance;
 using gmath::detail::UnitOf;
 
 namespace {
-
-constexpr const char* kVectorIndexMessage = "GVector: index is out of range";
 
 // Normalizes (x, y, z); a length at or below nullLength (or NaN) is reported
 // and gives (0, 0, 0). A vector already in the unit band is returned as it
@@ -58,10 +54,10 @@ GUnitVector BuildUnitVector(const GPosition& from, const GPosition& to) {
 GUnitVector::operator GVector() const { return {m_x, m_y, m_z}; }
 
 double GUnitVector::operator[](unsigned int i) const {
-  return CoordinateAt(*this, i, kVectorIndexMessage);
+  return gmath::detail::CoordinateAt(*this, i, gmath::detail::kVectorIndexMessage);
 }
 double& GUnitVector::operator[](unsigned int i) {
-  return CoordinateAt(*this, i, kVectorIndexMessage);
+  return gmath::detail::CoordinateAt(*this, i, gmath::detail::kVectorIndexMessage);
 }
 
 int GUnitVector::IsNull() const {
@@ -71,7 +67,7 @@ int GUnitVector::IsNull() const {
 
 int GUnitVector::IsEqual(const GVector& w) const {
   const double tol = GetRelativeTolerance();
-  return SquaredDistance(*this, w) <= tol * tol ? 1 : 0;
+  return gmath::detail::SquaredDistance(*this, w) <= tol * tol ? 1 : 0;
 }
 
 int GUnitVector::IsColinear(const GVector& w) const {

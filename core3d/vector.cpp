@@ -10,13 +10,13 @@
 using gmath::detail::CoordinateAt;
 using gmath::detail::Cross;
 using gmath::detail::Dot;
+using gmath::detail::kVectorIndexMessage;
 using gmath::detail::SquaredDistance;
 using gmath::detail::UnitOf;
 
 namespace {
 
 constexpr const char* kPositionIndexMessage = "GPosition: index out of bounds";
-constexpr const char* kVectorIndexMessage = "GVector: index is out of range";
 constexpr GPosition kNullPosition = {gmath::detail::kHuge, gmath::detail::kHuge,
                                      gmath::detail::kHuge};
 

@@ -53,6 +53,9 @@ GVector RowTimes(const V& v, const GMatrix& m) {
           v.m_x * e[0][2] + v.m_y * e[1][2] + v.m_z * e[2][2]};
 }
 
+// GVector and GUnitVector report the same message for a bad index.
+inline constexpr const char* kVectorIndexMessage = "GVector: index is out of range";
+
 // Coordinate i of v; an index above 2 reports the message and reads z, so
 // nothing outside the structure is ever touched.
 template <class V>
