@@ -1,0 +1,98 @@
+// The eigen-solver behind the ortho-scale test, seen directly: its
+// eigenvectors and its ordering cannot be observed through the public
+// interface.
+#include "core3d/jacobi.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+using gmath::detail::JacobiEigen;
+using gmath::detail::kJacobiWithVectors;
+
+struct Solution {
+  std::vector<double> values;
+  std::vector<double> vectors;
+  long err = -1;
+};
+
+Solution Solve(int n, const std::vector<double>& a, int mode = kJacobiWithVectors) {
+  Solution s;
+  s.values.assign(static_cast<std::size_t>(n), -7.0);
+  s.vectors.assign(static_cast<std::size_t>(n * n), -7.0);
+  JacobiEigen(n, n, a.data(), mode, s.values.data(), s.vectors.data(), &s.err);
+  return s;
+}
+
+// Equal eigenvalues put the later index first, and the eigenvector rows
+// travel with them.
+TEST(JacobiEigen, TiesMoveTheLaterIndexForward) {
+  const Solution s = Solve(3, {1, 0, 0, 0, 1, 0, 0, 0, 1});
+  EXPECT_EQ(s.err, 0);
+  EXPECT_EQ(s.values, (std::vector<double>{1, 1, 1}));
+  EXPECT_EQ(s.vectors, (std::vector<double>{0, 0, 1, 1, 0, 0, 0, 1, 0}));
+}
+
+TEST(JacobiEigen, DiagonalInputComesBackSortedWithPermutedAxes) {
+  const Solution s = Solve(3, {2, 0, 0, 0, 5, 0, 0, 0, -1});
+  EXPECT_EQ(s.values, (std::vector<double>{5, 2, -1}));
+  EXPECT_EQ(s.vectors, (std::vector<double>{0, 1, 0, 1, 0, 0, 0, 0, 1}));
+}
+
+// Only the upper triangle is read, and the eigenvectors are written only
+// when asked for.
+TEST(JacobiEigen, ReadsTheUpperTriangleAndWritesVectorsOnlyInTheirMode) {
+  const Solution full = Solve(2, {2, 1, 1, 2});
+  const Solution upper = Solve(2, {2, 1, 99, 2}, 0);
+  EXPECT_EQ(full.values, upper.values);
+  EXPECT_EQ(upper.vectors, (std::vector<double>(4, -7.0)));
+  EXPECT_NEAR(full.values[0], 3.0, 1e-15);
+  EXPECT_NEAR(full.values[1], 1.0, 1e-15);
+}
+
+// Random symmetric matrices, on the local storage (n <= 8) and the heap:
+// V·A·Vᵀ is diagonal with the eigenvalues on it, V is orthonormal, and the
+// eigenvalues come out descending.
+TEST(JacobiEigen, EigenvectorsDiagonaliseRandomSymmetricMatrices) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> entry(-10.0, 10.0);
+    const int n = 1 + static_cast<int>(seed % 12);
+    std::vector<double> a(static_cast<std::size_t>(n * n));
+    for (int i = 0; i < n; ++i) {
+      for (int j = i; j < n; ++j) a[i * n + j] = a[j * n + i] = entry(random);
+    }
+    const Solution s = Solve(n, a);
+    ASSERT_EQ(s.err, 0) << "seed " << seed;
+    for (int i = 0; i + 1 < n; ++i) EXPECT_GE(s.values[i], s.values[i + 1]) << "seed " << seed;
+    for (int i = 0; i < n; ++i) {
+      for (int j = 0; j < n; ++j) {
+        double vav = 0.0;
+        double vv = 0.0;
+        for (int k = 0; k < n; ++k) {
+          vv += s.vectors[i * n + k] * s.vectors[j * n + k];
+          for (int l = 0; l < n; ++l)
+            vav += s.vectors[i * n + k] * a[k * n + l] * s.vectors[j * n + l];
+        }
+        EXPECT_NEAR(vav, i == j ? s.values[i] : 0.0, 1e-11)
+            << "seed " << seed << " (" << i << ", " << j << ")";
+        EXPECT_NEAR(vv, i == j ? 1.0 : 0.0, 1e-13)
+            << "seed " << seed << " (" << i << ", " << j << ")";
+      }
+    }
+  }
+}
+
+TEST(JacobiEigen, NonPositiveOrderWritesNothing) {
+  double value = -7.0;
+  long err = -1;
+  JacobiEigen(0, 0, nullptr, kJacobiWithVectors, &value, nullptr, &err);
+  EXPECT_EQ(err, 0);
+  EXPECT_EQ(value, -7.0);
+}
+
+}  // namespace
