@@ -8,5 +8,6 @@
 #include "gmath/homogeneous.h"
 #include "gmath/planar.h"
 #include "gmath/volumes.h"
+#include "gmath/textio.h"
 
 #endif
