@@ -6,6 +6,12 @@
 
 #include "gmath/export.h"
 
+// The operands of the moving products (core3d/matrix.h, core3d/transf.h,
+// homogeneous/g4x4.h); the free products are in core3d/products.h.
+struct tagGMatrix;
+struct tagGTransf;
+struct tagG4x4;
+
 // ---------------------------------------------------------------------------
 // Positions, vectors and unit vectors
 //
@@ -30,6 +36,11 @@ typedef struct GMATH_API tagGPosition {
   int IsNull() const;
   // Squared distance to q <= resabs².
   int IsEqual(const tagGPosition& q) const;
+
+  // Moved by a matrix (p·M), a transform ((p·M)·s + t) or a G4x4 (G * p).
+  tagGPosition& operator*=(const tagGMatrix& m);
+  tagGPosition& operator*=(const tagGTransf& t);
+  tagGPosition& operator*=(const tagG4x4& g);
 } GPosition;
 
 // A displacement.
@@ -55,6 +66,12 @@ typedef struct GMATH_API tagGVector {
   int IsOrthogonal(const tagGVector& w) const;
   // Guarded division, see operator/.
   tagGVector& operator/=(double s);
+
+  // Moved by a matrix (v·M), a transform ((v·M)·s, no translation) or a
+  // G4x4 (G * v).
+  tagGVector& operator*=(const tagGMatrix& m);
+  tagGVector& operator*=(const tagGTransf& t);
+  tagGVector& operator*=(const tagG4x4& g);
 } GVector;
 
 // A direction: the library's builders leave it within 50 DBL_EPSILON of unit
@@ -81,6 +98,12 @@ typedef struct GMATH_API tagGUnitVector {
   // Renormalized sum and difference.
   tagGUnitVector& operator+=(const GVector& w);
   tagGUnitVector& operator-=(const GVector& w);
+
+  // Turned by a matrix (u·M), a transform's matrix or a G4x4 (G * u), then
+  // renormalized.
+  tagGUnitVector& operator*=(const tagGMatrix& m);
+  tagGUnitVector& operator*=(const tagGTransf& t);
+  tagGUnitVector& operator*=(const tagG4x4& g);
 } GUnitVector;
 
 // a + t (b - a), coordinate by coordinate; t is not limited to [0, 1].
