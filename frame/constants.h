@@ -22,6 +22,9 @@ constexpr double kOrthoSettle = 1e-14;
 constexpr double kGimbalThreshold = 1e-12;
 // A pivot smaller than this makes a 4x4 matrix singular.
 constexpr double kSingularPivot = 1e-20;
+// 1/√3. Box containment grows the box by d/√3 on every axis: a point off a
+// corner by that much on all three axes lies at distance d from it.
+constexpr double kInverseSqrt3 = 0.5773502691896258;
 
 }  // namespace gmath::detail
 

@@ -1,0 +1,61 @@
+#ifndef GMATH_CORE3D_BOX_OPS_H
+#define GMATH_CORE3D_BOX_OPS_H
+
+#include <cstddef>
+
+#include "frame/constants.h"
+#include "gmath/core3d/box.h"
+
+namespace gmath::detail {
+
+constexpr std::size_t kCornerCount = 8;
+
+constexpr GBox kNullBox = {{kHuge, kHuge, kHuge}, {-kHuge, -kHuge, -kHuge}};
+constexpr GBox kInfiniteBox = {{-kHuge, -kHuge, -kHuge}, {kHuge, kHuge, kHuge}};
+
+// The eight corners in corner order: the low face counter-clockwise seen
+// from +z, then the high face.
+inline void Corners(const GBox& box, GPosition* corners) {
+  const GPosition& l = box.m_low;
+  const GPosition& h = box.m_high;
+  corners[0] = {l.m_x, l.m_y, l.m_z};
+  corners[1] = {h.m_x, l.m_y, l.m_z};
+  corners[2] = {h.m_x, h.m_y, l.m_z};
+  corners[3] = {l.m_x, h.m_y, l.m_z};
+  corners[4] = {l.m_x, l.m_y, h.m_z};
+  corners[5] = {h.m_x, l.m_y, h.m_z};
+  corners[6] = {h.m_x, h.m_y, h.m_z};
+  corners[7] = {l.m_x, h.m_y, h.m_z};
+}
+
+inline void Widen(double c, double& low, double& high) {
+  if (c < low) {
+    low = c;
+  } else if (c > high) {
+    high = c;
+  }
+}
+
+// The bounding box of count >= 1 points, grown from the first one.
+inline GBox Bound(std::size_t count, const GPosition* points) {
+  GBox box = {points[0], points[0]};
+  for (std::size_t i = 1; i < count; ++i) {
+    Widen(points[i].m_x, box.m_low.m_x, box.m_high.m_x);
+    Widen(points[i].m_y, box.m_low.m_y, box.m_high.m_y);
+    Widen(points[i].m_z, box.m_low.m_z, box.m_high.m_z);
+  }
+  return box;
+}
+
+// The bounding box of the eight corners, each mapped by map.
+template <class Map>
+GBox MapCorners(const GBox& box, Map map) {
+  GPosition corners[kCornerCount];
+  Corners(box, corners);
+  for (GPosition& corner : corners) corner = map(corner);
+  return Bound(kCornerCount, corners);
+}
+
+}  // namespace gmath::detail
+
+#endif
