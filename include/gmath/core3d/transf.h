@@ -41,6 +41,10 @@ typedef struct GMATH_API tagGTransf {
   tagGTransf Inverse() const;
   // this = this * b.
   tagGTransf& operator*=(const tagGTransf& b);
+
+  // ConvertG4x4ToGTransf (homogeneous/g4x4.h) into this transform: the
+  // all-zero transform when g is not a similarity. No message.
+  tagGTransf& operator=(const tagG4x4& g);
 } GTransf;
 
 // Each int flag is stored as its low 8 bits.

@@ -52,6 +52,11 @@ GMATH_API G4x4 operator*(const G4x4& a, const G4x4& b);
 GMATH_API G4x4 operator*(const G4x4& a, const GTransf& t);
 GMATH_API G4x4 operator*(const GTransf& t, const G4x4& b);
 
+// 0 and the similarity transform of g when g is affine and its block a
+// uniform scale times a rotation or reflection (re-orthogonalized, scale in
+// m_scaling); otherwise 2 and the all-zero transform. No message.
+GMATH_API long ConvertG4x4ToGTransf(const G4x4& g, GTransf& t);
+
 // Reports each perspective element that is not 0 and an element 15 that is
 // not 1, within resnor: "G4x4: m_matrix[3] is not 0", ... "[7]", "[11]",
 // "G4x4: m_matrix[15] is not 1".

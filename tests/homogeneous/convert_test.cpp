@@ -1,0 +1,100 @@
+#include <cstring>
+
+#include "homogeneous/homogeneous_test.h"
+
+namespace {
+
+using namespace gmath::test;
+
+class ConvertTest : public GmathTest {
+ protected:
+  static GTransf Garbage() {
+    GTransf t;
+    std::memset(&t, 0x5a, sizeof t);
+    return t;
+  }
+  static ::testing::AssertionResult IsZeroTransf(const GTransf& t) {
+    const GTransf zero = BuildTransf({}, {}, 0.0, 0, 0, 0);
+    // Every field, padding aside.
+    if (std::memcmp(&t, &zero, offsetof(GTransf, m_hasShear) + 1) == 0) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "not the zero transform";
+  }
+  // The conversion back must give the same transform within the tolerances.
+  static void ExpectRoundTrip(const GTransf& t, int rotation, int reflection) {
+    G4x4 g = {};
+    g = t;
+    GTransf back = Garbage();
+    EXPECT_EQ(ConvertG4x4ToGTransf(g, back), 0);
+    EXPECT_TRUE(back.IsEqual(t));
+    EXPECT_NEAR(back.m_scaling, t.m_scaling, 1e-10 * t.m_scaling);
+    EXPECT_EQ(back.m_hasRotation, rotation);
+    EXPECT_EQ(back.m_hasReflection, reflection);
+    EXPECT_EQ(back.m_hasShear, 0);
+    GTransf assigned = Garbage();
+    assigned = g;
+    EXPECT_TRUE(assigned.IsEqual(back));
+  }
+};
+
+// The flags play no part: the matrix is s·M, the translation, (0, 0, 0, 1).
+TEST_F(ConvertTest, TransfToG4x4IsExact) {
+  const GMatrix m = {{{0.1, 0.2, 0.3}, {0.4, 0.5, 0.6}, {0.7, 0.8, 0.9}}};
+  G4x4 g;
+  std::memset(&g, 0x5a, sizeof g);
+  g = BuildTransf(m, {7, 8, 9}, 3.0, 0, 1, 1);
+  EXPECT_TRUE(HasElements(g, {{3 * 0.1, 3 * 0.2, 3 * 0.3, 0, 3 * 0.4, 3 * 0.5, 3 * 0.6, 0,
+                               3 * 0.7, 3 * 0.8, 3 * 0.9, 0, 7, 8, 9, 1}}));
+}
+
+TEST_F(ConvertTest, SimilaritiesComeBack) {
+  const GUnitVector axis = BuildUnitVector(1, 2, 3);
+  const GTransf rotation = RotateTransf(0.7, axis);
+  ExpectRoundTrip(rotation * ScaleTransf(3.0) * TranslateTransf({1, 2, 3}), 1, 0);
+  ExpectRoundTrip(ReflectTransf(axis, {4, 5, 6}), 0, 1);
+  ExpectRoundTrip(ScaleTransf(3.0), 1, 0);
+  ExpectRoundTrip(TranslateTransf({-1, 0, 1e6}), 1, 0);
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    Random random(seed);
+    const GTransf t = RandomSimilarity(random);
+    ExpectRoundTrip(t, t.m_hasRotation, t.m_hasReflection);
+  }
+  EXPECT_NO_MESSAGES();
+}
+
+TEST_F(ConvertTest, OtherMatricesGiveTheZeroTransform) {
+  G4x4 w2 = kIdentity4x4;
+  w2.m_matrix[15] = 2;
+  G4x4 perspective = kIdentity4x4;
+  perspective.m_matrix[3] = 1e-6;
+  G4x4 stretched = kIdentity4x4;
+  stretched.m_matrix[10] = 2;
+  G4x4 flat = kIdentity4x4;
+  flat.m_matrix[10] = 0;
+  G4x4 notANumber = kIdentity4x4;
+  notANumber.m_matrix[15] = kNaN;
+  G4x4 huge = kIdentity4x4;
+  for (int k : {0, 5, 10}) huge.m_matrix[k] = 1e200;
+  for (const G4x4& g : {w2, perspective, stretched, flat, notANumber, huge}) {
+    GTransf t = Garbage();
+    EXPECT_EQ(ConvertG4x4ToGTransf(g, t), 2);
+    EXPECT_TRUE(IsZeroTransf(t));
+    t = Garbage();
+    t = g;
+    EXPECT_TRUE(IsZeroTransf(t));
+  }
+  EXPECT_NO_MESSAGES();
+}
+
+// Within resnor, the affine tests pass.
+TEST_F(ConvertTest, AffineTestsAllowTheRelativeTolerance) {
+  G4x4 g = kIdentity4x4;
+  g.m_matrix[15] = 1 + 1e-11;
+  g.m_matrix[7] = -1e-11;
+  GTransf t;
+  EXPECT_EQ(ConvertG4x4ToGTransf(g, t), 0);
+  EXPECT_TRUE(t.IsIdentity());
+}
+
+}  // namespace
