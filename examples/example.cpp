@@ -1,6 +1,7 @@
 // A first tour of gmath for a new caller: the tolerances, a rejected
 // setting with its result code, unit vectors and a rotation transform with
-// its inverse, and messages reaching the assertion log.
+// its inverse, a homogeneous matrix and a box moved by it, and messages
+// reaching the assertion log.
 #include <cmath>
 #include <cstdio>
 
@@ -65,6 +66,28 @@ void ShowRotation() {
   std::printf("the turn is a valid transform: %s\n", valid ? "yes" : "no");
 }
 
+// The G4x4 of a transform moves a point as the transform does; a box moved
+// by the transform is the bound of its moved corners.
+void ShowG4x4AndBoxes() {
+  const GTransf turn = RotateTransf(std::acos(-1.0) / 2, {0, 0, 1}, {1, 1, 0});
+  G4x4 g = G4x4{};
+  g = turn;
+  const GPosition p = g * GPosition{2, 1, 0};
+  std::printf("G4x4 of the quarter turn moves (2, 1, 0) to (%g, %g, %g)\n", p.m_x, p.m_y, p.m_z);
+  GTransf back;
+  const long code = ConvertG4x4ToGTransf(g.Inverse(), back);
+  std::printf("its inverse converts back to a transform: code %ld, rotation flag %d\n", code,
+              back.m_hasRotation);
+  GPosition points[] = {{0, 0, 0}, {2, 1, 0}, {1, 0, 3}};
+  const GBox box = BuildBox(3, points);
+  const GBox moved = box * turn;
+  std::printf("box (%g, %g, %g)-(%g, %g, %g) turned: (%g, %g, %g)-(%g, %g, %g)\n", box.m_low.m_x,
+              box.m_low.m_y, box.m_low.m_z, box.m_high.m_x, box.m_high.m_y, box.m_high.m_z,
+              moved.m_low.m_x, moved.m_low.m_y, moved.m_low.m_z, moved.m_high.m_x,
+              moved.m_high.m_y, moved.m_high.m_z);
+  std::printf("the turned box holds the moved point: %s\n", (moved >> p) ? "yes" : "no");
+}
+
 }  // namespace
 
 int main() {
@@ -82,6 +105,7 @@ int main() {
 
   ShowUnitVectors();
   ShowRotation();
+  ShowG4x4AndBoxes();
 
   PrintLog();
   return 0;
