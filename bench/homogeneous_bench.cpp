@@ -41,31 +41,31 @@ const Inputs& TheInputs() {
   return inputs;
 }
 
-void G4x4TimesPosition(benchmark::State& state) {
+// Runs op on input i and its successor, cycling through the inputs.
+template <class Op>
+void Cycle(benchmark::State& state, Op op) {
   const Inputs& in = TheInputs();
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(in.matrices[i] * in.positions[(i + 1) % kCount]);
+    benchmark::DoNotOptimize(op(in, i, (i + 1) % kCount));
     i = (i + 1) % kCount;
   }
+}
+
+void G4x4TimesPosition(benchmark::State& state) {
+  Cycle(state, [](const Inputs& in, std::size_t i, std::size_t j) {
+    return in.matrices[i] * in.positions[j];
+  });
 }
 
 void BoxTimesTransf(benchmark::State& state) {
-  const Inputs& in = TheInputs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(in.boxes[i] * in.transforms[(i + 1) % kCount]);
-    i = (i + 1) % kCount;
-  }
+  Cycle(state, [](const Inputs& in, std::size_t i, std::size_t j) {
+    return in.boxes[i] * in.transforms[j];
+  });
 }
 
 void G4x4Inverse(benchmark::State& state) {
-  const Inputs& in = TheInputs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(in.matrices[i].Inverse());
-    i = (i + 1) % kCount;
-  }
+  Cycle(state, [](const Inputs& in, std::size_t i, std::size_t) { return in.matrices[i].Inverse(); });
 }
 
 BENCHMARK(G4x4TimesPosition);
