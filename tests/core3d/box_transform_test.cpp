@@ -1,71 +1,53 @@
 #include <algorithm>
-#include <cstring>
 
-#include "homogeneous/homogeneous_test.h"
+#include "core3d/box_fixture.h"
 
 namespace {
 
 using namespace gmath::test;
 
-class BoxTransformTest : public GmathTest {
+class BoxTransformTest : public BoxFixture {
  protected:
-  static constexpr GBox kNullBox = {{1e30, 1e30, 1e30}, {-1e30, -1e30, -1e30}};
-  static constexpr GBox kInfiniteBox = {{-1e30, -1e30, -1e30}, {1e30, 1e30, 1e30}};
-
-  static bool SameBits(const GBox& a, const GBox& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-  // The box is the tight bound of the points: all inside, every face
-  // reached by one of them, within tol.
-  static ::testing::AssertionResult IsTightBound(const GBox& box, const GPosition* points,
-                                                 int count, double tol) {
-    double low[3] = {kInf, kInf, kInf};
-    double high[3] = {-kInf, -kInf, -kInf};
-    for (int i = 0; i < count; ++i) {
-      const double c[3] = {points[i].m_x, points[i].m_y, points[i].m_z};
-      for (int a = 0; a < 3; ++a) {
-        low[a] = std::min(low[a], c[a]);
-        high[a] = std::max(high[a], c[a]);
-      }
+  // The tight bound of the points, within tol.
+  static ::testing::AssertionResult Bounds(const GBox& box, const GPosition* points, int count,
+                                           double tol) {
+    GBox bound = {points[0], points[0]};
+    for (int i = 1; i < count; ++i) {
+      const GPosition& p = points[i];
+      bound.m_low = {std::min(bound.m_low.m_x, p.m_x), std::min(bound.m_low.m_y, p.m_y),
+                     std::min(bound.m_low.m_z, p.m_z)};
+      bound.m_high = {std::max(bound.m_high.m_x, p.m_x), std::max(bound.m_high.m_y, p.m_y),
+                      std::max(bound.m_high.m_z, p.m_z)};
     }
-    if (HasXyz(box.m_low, low[0], low[1], low[2], tol) &&
-        HasXyz(box.m_high, high[0], high[1], high[2], tol)) {
-      return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "low (" << box.m_low.m_x << ", " << box.m_low.m_y << ", " << box.m_low.m_z
-           << ") high (" << box.m_high.m_x << ", " << box.m_high.m_y << ", " << box.m_high.m_z
-           << ")";
+    return Is(box, bound, tol);
   }
 };
 
-TEST_F(BoxTransformTest, IdentityMatrixLeavesEvenANullBox) {
+// Within resnor of the identity, a matrix leaves the box bit for bit, null
+// or not; any other matrix bounds the mapped corners, so a null box under a
+// permutation becomes the infinite box.
+TEST_F(BoxTransformTest, IdentityShortcutOnlyForMatrices) {
   const GMatrix nearIdentity = {{{1 + 0.5e-10, 0, 0}, {0, 1, -1e-10}, {0, 0, 1}}};
-  const GBox odd = {{-0.0, 2, 1}, {1, 1, 3}};
-  for (const GBox& box : {kNullBox, odd}) {
+  for (const GBox& box : {kNullBox, GBox{{-0.0, 2, 1}, {1, 1, 3}}}) {
     EXPECT_TRUE(SameBits(box * nearIdentity, box));
     EXPECT_TRUE(SameBits(nearIdentity * box, box));
-    GBox assigned = box;
-    assigned *= nearIdentity;
-    EXPECT_TRUE(SameBits(assigned, box));
   }
-  // Any other matrix bounds the mapped corners, so a null box stops being
-  // null.
-  const GMatrix swap = {{{0, 1, 0}, {1, 0, 0}, {0, 0, 1}}};
-  EXPECT_TRUE(SameBits(kNullBox * swap, kInfiniteBox));
+  EXPECT_TRUE(SameBits(kNullBox * GMatrix{{{0, 1, 0}, {1, 0, 0}, {0, 0, 1}}}, kInfiniteBox));
+  EXPECT_TRUE(SameBits(G4x4(kIdentity4x4) * kNullBox, kInfiniteBox));
+  EXPECT_TRUE(SameBits(kNullBox * G4x4(kIdentity4x4), kInfiniteBox));
 }
 
-// box * m maps p·m, m * box maps m·p: the two differ for an asymmetric
-// matrix and m * box equals box * mᵀ.
+// box * m maps p·m, m * box maps m·p, which is box * mᵀ; a transform scales
+// first (a negative scaling swaps the corners), maps, then translates.
 TEST_F(BoxTransformTest, RowAndColumnSense) {
   const GMatrix m = {{{1, 2, 0}, {0, 1, 0}, {0, 0, 1}}};
   const GBox unit = {{0, 0, 0}, {1, 1, 1}};
-  const GBox row = unit * m;
-  const GBox column = m * unit;
-  EXPECT_TRUE(HasXyz(row.m_high, 1, 3, 1));
-  EXPECT_TRUE(HasXyz(column.m_high, 3, 1, 1));
-  EXPECT_TRUE(SameBits(column, unit * m.Transpose()));
-  const GTransf t = BuildTransf(m, {1, 1, 1}, -2.0, 1, 0, 1);
-  EXPECT_TRUE(SameBits(t * unit, unit * BuildTransf(m.Transpose(), {1, 1, 1}, -2.0, 1, 0, 1)));
+  EXPECT_TRUE(Is(unit * m, {{0, 0, 0}, {1, 3, 1}}));
+  EXPECT_TRUE(Is(m * unit, {{0, 0, 0}, {3, 1, 1}}));
+  const GTransf t = BuildTransf(m, {10, 0, 0}, -2.0, 1, 0, 0);
+  const GTransf transposed = BuildTransf(m.Transpose(), {10, 0, 0}, -2.0, 1, 0, 0);
+  EXPECT_TRUE(Is(unit * t, {{8, -6, -2}, {10, 0, 0}}));
+  EXPECT_TRUE(SameBits(t * unit, unit * transposed));
   GBox assigned = unit;
   assigned *= t;
   EXPECT_TRUE(SameBits(assigned, unit * t));
@@ -83,58 +65,31 @@ TEST_F(BoxTransformTest, TransformedBoxIsTheTightBoundOfItsCorners) {
     GPosition corners[8];
     box.GiveCorners(corners);
     for (GPosition& c : corners) c *= t;
-    EXPECT_TRUE(IsTightBound(box * t, corners, 8, 1e-11));
+    EXPECT_TRUE(Bounds(box * t, corners, 8, 1e-11));
     G4x4 g = {};
     g = t;
-    EXPECT_TRUE(IsTightBound(g * box, corners, 8, 1e-11));
-    GBox assigned = box;
-    assigned *= g;
-    EXPECT_TRUE(SameBits(assigned, g * box));
+    EXPECT_TRUE(Bounds(g * box, corners, 8, 1e-11));
   }
   EXPECT_NO_MESSAGES();
 }
 
-// A negative scaling swaps the corners before the matrix sees them.
-TEST_F(BoxTransformTest, TransfScalesThenMapsThenTranslates) {
-  const GBox box = {{1, 1, 1}, {2, 3, 4}};
-  const GTransf t = BuildTransf(kIdentity, {10, 0, 0}, -1.0, 1, 0, 0);
-  const GBox moved = box * t;
-  EXPECT_TRUE(HasXyz(moved.m_low, 8, -3, -4));
-  EXPECT_TRUE(HasXyz(moved.m_high, 9, -1, -1));
-}
-
-TEST_F(BoxTransformTest, G4x4HasNoIdentityShortcut) {
-  const G4x4 identity = kIdentity4x4;
-  EXPECT_TRUE(SameBits(identity * GBox(kNullBox), kInfiniteBox));
-  EXPECT_TRUE(SameBits(GBox(kNullBox) * identity, kInfiniteBox));
-  EXPECT_NO_MESSAGES();
-}
-
-// Matrix-first and matrix-last read translation and perspective from
-// opposite places; *= is the matrix-first form.
+// g * box and box *= g move the corners by g * p, box * g by p * g. A corner
+// of weight 0 is reported and pushed out by 1e30.
 TEST_F(BoxTransformTest, G4x4Forms) {
   G4x4 g = kIdentity4x4;
   g.m_matrix[12] = 5;
   g.m_matrix[3] = 1;
-  const GBox box = {{0, 0, 0}, {1, 1, 1}};
-  const GBox first = g * box;
-  EXPECT_TRUE(HasXyz(first.m_low, 3, 0, 0));
-  EXPECT_TRUE(HasXyz(first.m_high, 5, 1, 1));
-  const GBox last = box * g;
-  EXPECT_TRUE(HasXyz(last.m_low, 1.0 / 3, 0, 0, 1e-16));
-  EXPECT_TRUE(HasXyz(last.m_high, 1, 1, 1));
-  GBox assigned = box;
+  const GBox unit = {{0, 0, 0}, {1, 1, 1}};
+  EXPECT_TRUE(Is(g * unit, {{3, 0, 0}, {5, 1, 1}}));
+  EXPECT_TRUE(Is(unit * g, {{1.0 / 3, 0, 0}, {1, 1, 1}}, 1e-16));
+  GBox assigned = unit;
   assigned *= g;
-  EXPECT_TRUE(SameBits(assigned, first));
+  EXPECT_TRUE(SameBits(assigned, g * unit));
   EXPECT_NO_MESSAGES();
-  // Corners of weight 0 are each reported and pushed out by 1e30.
   g.m_matrix[3] = -1;
-  const GBox blown = g * box;
-  EXPECT_EQ(blown.m_high.m_x, 6 * 1e30);
-  EXPECT_MESSAGES("GPosition: in multiplying G4x4, trying to divide by 0.0",
-                  "GPosition: in multiplying G4x4, trying to divide by 0.0",
-                  "GPosition: in multiplying G4x4, trying to divide by 0.0",
-                  "GPosition: in multiplying G4x4, trying to divide by 0.0");
+  EXPECT_EQ((g * unit).m_high.m_x, 6 * 1e30);
+  const char* weight = "GPosition: in multiplying G4x4, trying to divide by 0.0";
+  EXPECT_MESSAGES(weight, weight, weight, weight);
 }
 
 }  // namespace

@@ -87,14 +87,4 @@ TEST_F(ConvertTest, OtherMatricesGiveTheZeroTransform) {
   EXPECT_NO_MESSAGES();
 }
 
-// Within resnor, the affine tests pass.
-TEST_F(ConvertTest, AffineTestsAllowTheRelativeTolerance) {
-  G4x4 g = kIdentity4x4;
-  g.m_matrix[15] = 1 + 1e-11;
-  g.m_matrix[7] = -1e-11;
-  GTransf t;
-  EXPECT_EQ(ConvertG4x4ToGTransf(g, t), 0);
-  EXPECT_TRUE(t.IsIdentity());
-}
-
 }  // namespace
