@@ -26,6 +26,18 @@ constexpr double kSingularPivot = 1e-20;
 // corner by that much on all three axes lies at distance d from it.
 constexpr double kInverseSqrt3 = 0.5773502691896258;
 
+// The narrow unit band of the planar builder with a caller's tolerance: a
+// squared length within one DBL_EPSILON of 1 is kept as it is.
+constexpr double kNarrowBandLow = 1.0 - DBL_EPSILON;
+constexpr double kNarrowBandHigh = 1.0 + DBL_EPSILON;
+// Angles, as the doubles nearest to the multiples of pi.
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = 3.141592653589793;
+constexpr double kThreeHalfPi = 4.71238898038469;
+constexpr double kTwoPi = 6.283185307179586;
+// 1/sqrt(2): a planar box contains what lies within d/sqrt(2) of it.
+constexpr double kInvSqrt2 = 0.7071067811865475;
+
 }  // namespace gmath::detail
 
 #endif

@@ -1,0 +1,195 @@
+#include "planar/planar_test.h"
+
+namespace {
+
+using namespace gmath::test;
+
+constexpr GVector2d kZero = {0, 0};
+
+class Transf2dTest : public GmathTest {
+ protected:
+  static double AngleOf(const GTransf2d& t) {
+    long err = -1;
+    const double angle = GiveRotAngle(t, &err);
+    EXPECT_EQ(err, 0);
+    return angle;
+  }
+};
+
+TEST_F(Transf2dTest, BuildersKeepTheirPointAndSetTheirFlags) {
+  const GPosition2d c = {1, -2};
+  const GTransf2d scale = ScaleTransf2d(2.0, c);
+  EXPECT_TRUE(HasXy(c * scale, 1, -2));
+  EXPECT_TRUE(HasXy(GPosition2d{2, 0} * scale, 3, 2));
+  for (const GTransf2d& r : {RotateTransf2d(0.0, 1.0, c), RotateTransf2d(kPi / 2, c)}) {
+    EXPECT_TRUE(HasXy(c * r, 1, -2, 1e-15));
+    EXPECT_TRUE(HasXy(GPosition2d{2, -2} * r, 1, -1, 1e-15));
+    EXPECT_TRUE(HasFlags(r, 1, 0, 0));
+  }
+  const GTransf2d mirror = ReflectTransf2d({0, 1}, c);
+  EXPECT_TRUE(HasXy(GPosition2d{3, 5} * mirror, -1, 5));
+  EXPECT_TRUE(HasFlags(mirror, 0, 1, 0));
+  EXPECT_TRUE(HasFlags(ReflectTransf2d({1, 0}), 0, 1, 0));
+  EXPECT_TRUE(HasXy(c * TranslateTransf2d({4, 5}), 5, 3));
+  for (const GTransf2d& t : {scale, ScaleTransf2d(0), RotateTransf2d(0.5), RotateTransf2d(0.6, 0.8),
+                             TranslateTransf2d(kZero)}) {
+    EXPECT_TRUE(HasFlags(t, 1, 0, 0));
+  }
+  EXPECT_TRUE(HasFlags(BuildTransf2d(kIdentity2d, kZero, 1, 257, 256, -1), 1, 0, 255));
+  EXPECT_NO_MESSAGES();
+}
+
+// b loses its part along a; the handedness picks rotation or reflection,
+// and a degenerate frame counts as a reflection.
+TEST_F(Transf2dTest, FrameFromTwoAxes) {
+  const GTransf2d right = CoordinateTransf2d({1, 2}, {1, 0}, {1, 1});
+  EXPECT_TRUE(HasRows2d(right.m_matrix, kIdentity2d));
+  EXPECT_TRUE(HasXy(right.m_translation, 1, 2));
+  EXPECT_TRUE(HasFlags(right, 1, 0, 0));
+  const GTransf2d left = CoordinateTransf2d({}, {1, 0}, {1, -1});
+  EXPECT_TRUE(HasRows2d(left.m_matrix, {{{1, 0}, {0, -1}}}));
+  EXPECT_TRUE(HasFlags(left, 0, 1, 0));
+  EXPECT_NO_MESSAGES();
+  const GTransf2d flat = CoordinateTransf2d({}, {1, 0}, {-1, 0});
+  EXPECT_TRUE(HasRows2d(flat.m_matrix, {{{1, 0}, {0, 0}}}));
+  EXPECT_TRUE(HasFlags(flat, 0, 1, 0));
+  EXPECT_MESSAGES("GUnitVector2d: tried to create a NULL unit vector");
+}
+
+// The scalings must differ by strictly less than resnor; only the
+// reflection flag is compared.
+TEST_F(Transf2dTest, EqualityAndIdentity) {
+  const double r = GetRelativeTolerance();
+  const GTransf2d zero = BuildTransf2d({}, kZero, 0, 0, 0, 0);
+  EXPECT_EQ(zero.IsNull(), 1);
+  EXPECT_EQ(BuildTransf2d({}, kZero, Below(r), 1, 0, 1).IsNull(), 1);
+  EXPECT_EQ(BuildTransf2d({}, kZero, r, 0, 0, 0).IsNull(), 0);
+  EXPECT_EQ(BuildTransf2d({}, kZero, kNaN, 0, 0, 0).IsEqual(zero), 0);
+  EXPECT_EQ(BuildTransf2d({}, kZero, 0, 0, 1, 0).IsNull(), 0);
+  EXPECT_EQ(BuildTransf2d({}, {GetDistanceTolerance(), 0}, 0, 0, 0, 0).IsNull(), 1);
+  EXPECT_EQ(BuildTransf2d({}, {0, 2 * GetDistanceTolerance()}, 0, 0, 0, 0).IsNull(), 0);
+
+  EXPECT_EQ(ScaleTransf2d(1).IsIdentity(), 1);
+  EXPECT_EQ(BuildTransf2d(kIdentity2d, kZero, 1, 0, 0, 0).IsIdentity(), 1);
+  EXPECT_EQ(BuildTransf2d(kIdentity2d, kZero, 1, 0, 1, 0).IsIdentity(), 0);
+}
+
+TEST_F(Transf2dTest, CompositionAppliesTheLeftOperandFirst) {
+  const GTransf2d a = RotateTransf2d(0.3, {1, 2});
+  const GTransf2d b = BuildTransf2d(Reflection2d(BuildUnitVector2d(1, 2)), {3, -1}, 2.5, 0, 1, 0);
+  const GPosition2d p = {0.5, -4};
+  const GPosition2d once = (p * a) * b;
+  EXPECT_TRUE(HasXy(p * (a * b), once.m_x, once.m_y, 1e-14));
+  GTransf2d c = a;
+  c *= b;
+  EXPECT_TRUE(SameBits(c, a * b));
+  EXPECT_TRUE(HasFlags(a * b, 0, 1, 0));
+  EXPECT_TRUE(HasFlags(b * b, 1, 0, 0));
+  EXPECT_TRUE(HasFlags(a * BuildTransf2d(kIdentity2d, kZero, 1, 0, 0, 1), 0, 0, 1));
+  EXPECT_NO_MESSAGES();
+}
+
+TEST_F(Transf2dTest, InverseUndoesAndReportsWhatItCannot) {
+  const GTransf2d t = RotateTransf2d(2.0, {1, 2}) * ScaleTransf2d(3, {-1, 0});
+  EXPECT_EQ((t * t.Inverse()).IsIdentity(), 1);
+  EXPECT_EQ((t.Inverse() * t).IsIdentity(), 1);
+  const GPosition2d q = GPosition2d{4, 5} * t;
+  EXPECT_TRUE(HasXy(q ^ t, 4, 5, 1e-14));
+  EXPECT_TRUE(HasXy((GVector2d{4, 5} * t) ^ t, 4, 5, 1e-14));
+  EXPECT_TRUE(HasFlags(ReflectTransf2d({1, 0}).Inverse(), 0, 1, 0));
+  EXPECT_NO_MESSAGES();
+
+  const GTransf2d flat = ScaleTransf2d(0.0).Inverse();
+  EXPECT_EQ(flat.m_scaling, 1e30);
+  EXPECT_MESSAGES("GTransf2d: transformation is not invertible",
+                  "GTransf2d: transformation scaling is 0.0");
+  const GTransf2d sheared = BuildTransf2d({{{1, 1}, {0, 1}}}, kZero, 2, 1, 0, 1).Inverse();
+  EXPECT_TRUE(HasRows2d(sheared.m_matrix, {{{1, 0}, {1, 1}}}));
+  EXPECT_EQ(sheared.m_scaling, 0.5);
+  EXPECT_MESSAGES("GTransf2d: transformation is not invertible");
+}
+
+TEST_F(Transf2dTest, RotAngleInEveryQuadrant) {
+  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(0.3)), 0.3);
+  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(2.0)), 2.0);
+  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(-2.0)), 2 * kPi - 2.0);
+  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(-0.3)), 2 * kPi - 0.3);
+  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(kPi)), kPi);
+  EXPECT_EQ(AngleOf(RotateTransf2d(1, 0)), 0.0);
+  EXPECT_EQ(AngleOf(RotateTransf2d(0, 1)), 1.5707963267948966);
+  EXPECT_EQ(AngleOf(RotateTransf2d(-1, 0)), 3.141592653589793);
+  EXPECT_EQ(AngleOf(RotateTransf2d(0, -1)), 4.71238898038469);
+  EXPECT_EQ(AngleOf(RotateTransf2d(-kPi / 2)), 4.71238898038469);
+  // The magnitude and the scaling play no part; an entry counts as zero
+  // strictly below 1e-12.
+  EXPECT_DOUBLE_EQ(AngleOf(BuildTransf2d({{{-3, -3}, {0, 0}}}, kZero, 5, 1, 0, 0)), 1.25 * kPi);
+  EXPECT_EQ(AngleOf(BuildTransf2d({{{Below(1e-12), 1}, {0, 0}}}, kZero, 1, 1, 0, 0)),
+            1.5707963267948966);
+  EXPECT_NE(AngleOf(BuildTransf2d({{{1e-12, 1}, {0, 0}}}, kZero, 1, 1, 0, 0)), 1.5707963267948966);
+  EXPECT_NO_MESSAGES();
+}
+
+TEST_F(Transf2dTest, RotAngleErrors) {
+  long err = -1;
+  EXPECT_EQ(GiveRotAngle(ReflectTransf2d({1, 0}), &err), 0.0);
+  EXPECT_EQ(err, 2);
+  EXPECT_MESSAGES("transformation has no rotation");
+  const GTransf2d tiny = BuildTransf2d({{{Below(1e-12), -Below(1e-12)}, {0, 1}}}, kZero, 1, 1, 0, 0);
+  EXPECT_EQ(GiveRotAngle(tiny, &err), 0.0);
+  EXPECT_EQ(err, 2);
+  EXPECT_MESSAGES("both angle values are 0.0");
+  GiveRotAngle(RotateTransf2d(1.0), &err);
+  EXPECT_EQ(err, 0);
+}
+
+// Positions take the whole transform, vectors lose the translation, unit
+// vectors keep only the matrix; ^ of a unit vector is the transpose.
+TEST_F(Transf2dTest, ProductsOfPlanarValues) {
+  const GTransf2d t = BuildTransf2d(Rotation2d(0.0, 1.0), {10, 20}, -2, 1, 0, 0);
+  EXPECT_TRUE(HasXy(GPosition2d{1, 2} * t, 14, 18));
+  EXPECT_TRUE(HasXy(GVector2d{1, 2} * t, 4, -2));
+  EXPECT_TRUE(HasXy(GUnitVector2d{1, 0} * t, 0, 1));
+  EXPECT_TRUE(HasXy(GUnitVector2d{0, 1} ^ t, 1, 0));
+  GPosition2d p = {1, 2};
+  p *= t;
+  GVector2d v = {1, 2};
+  v *= t;
+  GUnitVector2d u = {1, 0};
+  u *= t;
+  EXPECT_TRUE(HasXy(p, 14, 18));
+  EXPECT_TRUE(HasXy(v, 4, -2));
+  EXPECT_TRUE(HasXy(u, 0, 1));
+  EXPECT_NO_MESSAGES();
+
+  // A shearing transform is reported for unit vectors and applied anyway;
+  // ^ takes the transpose of a non-orthogonal matrix without complaint.
+  const GTransf2d shear = BuildTransf2d({{{1, 1}, {0, 1}}}, {5, 5}, 3, 1, 0, 1);
+  EXPECT_TRUE(HasXy(GUnitVector2d{0, 1} * shear, 0, 1));
+  EXPECT_TRUE(HasXy(GUnitVector2d{1, 0} ^ shear, 1, 0));
+  EXPECT_MESSAGES("GUnitVector2d: transformation has Shear",
+                  "GUnitVector2d: transformation has Shear");
+  EXPECT_TRUE(HasXy(GVector2d{1e30, 0} * BuildTransf2d({{{2, 0}, {0, 1}}}, kZero, 0.25, 1, 0, 0),
+                    5e29, 0));
+  EXPECT_MESSAGES("GVector2d does not have valid coordinates");
+}
+
+TEST_F(Transf2dTest, Validity) {
+  Gassert_valid(RotateTransf2d(0.4, {1, 1}));
+  Gassert_valid(ReflectTransf2d(BuildUnitVector2d(1, 3)));
+  EXPECT_NO_MESSAGES();
+  Gassert_valid(BuildTransf2d(Rotation2d(0.4), kZero, -1, 1, 0, 0));
+  EXPECT_MESSAGES("GTransf2d has an invalid scale");
+  Gassert_valid(BuildTransf2d(Rotation2d(0.4), kZero, GetDistanceTolerance(), 0, 1, 1));
+  EXPECT_MESSAGES("GTransf2d has Shear", "GTransf2d: m_hasReflection is set, but it is a rotation");
+  Gassert_valid(BuildTransf2d(Reflection2d({1, 0}), kZero, 1, 1, 1, 0));
+  EXPECT_MESSAGES("GTransf2d: m_hasRotation is set, but it is a reflection");
+  Gassert_valid(BuildTransf2d({{{2, 0}, {0, kNaN}}}, {kInf, 0}, kInf, 0, 0, 0));
+  EXPECT_MESSAGES("GVector2d does not have valid coordinates",
+                  "GVector2d does not have valid coordinates", "GTransf2d is not Euclidean",
+                  "GTransf2d has an invalid scale",
+                  "GTransf2d: neither m_hasRotation or m_hasReflection is set");
+  Gassert_valid(BuildTransf2d({{{0, 0}, {0, 0}}}, kZero, 1, 1, 1, 0));
+  EXPECT_MESSAGES("GTransf2d is not Euclidean");
+}
+
+}  // namespace
