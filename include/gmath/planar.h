@@ -3,6 +3,7 @@
 
 // Planar values and their conversions to and from the spatial ones.
 #include "gmath/planar/box2d.h"
+#include "gmath/planar/convert.h"
 #include "gmath/planar/matrix2d.h"
 #include "gmath/planar/transf2d.h"
 #include "gmath/planar/vector2d.h"

@@ -21,6 +21,9 @@
 // (h.x, h.y), (l.x, h.y), then the high face in the same order.
 // ---------------------------------------------------------------------------
 
+// The planar box, for the conversions (gmath/planar/box2d.h).
+struct tagGBox2d;
+
 typedef struct GMATH_API tagGBox {
   GPosition m_low;
   GPosition m_high;
@@ -55,6 +58,14 @@ typedef struct GMATH_API tagGBox {
   // normalized (a, b, c); w is used as given. 1 when something is left, 0
   // (and the canonical null box) when nothing is; a null box answers 0.
   int ClipWPlane(double a, double b, double c, double w);
+
+  // Planar conversions (planar/convert.cpp)
+  // (low.x, low.y) to (high.x, high.y); reports "Convert2d: GBox z
+  // coordinate > distanceTolerance" when either |z| > resabs, and converts
+  // all the same.
+  tagGBox2d Convert2d() const;
+  // This box becomes (b.low, 0) to (b.high, 0).
+  void Convert3d(const tagGBox2d& b);
 } GBox;
 
 GMATH_API GBox BuildBox(const GPosition& p);

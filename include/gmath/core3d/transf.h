@@ -16,6 +16,9 @@
 // nothing; Gassert_valid says whether a transform is well formed.
 // ---------------------------------------------------------------------------
 
+// The planar transform, for the conversions (gmath/planar/transf2d.h).
+struct tagGTransf2d;
+
 typedef struct GMATH_API tagGTransf {
   GMatrix m_matrix;
   GVector m_translation;
@@ -45,6 +48,17 @@ typedef struct GMATH_API tagGTransf {
   // ConvertG4x4ToGTransf (homogeneous/g4x4.h) into this transform: the
   // all-zero transform when g is not a similarity. No message.
   tagGTransf& operator=(const tagG4x4& g);
+
+  // Planar conversions (planar/convert.cpp)
+  // The transform of the xy-plane: the upper-left 2x2 block, the x and y
+  // translation, the scaling and the shear flag, with rotation or reflection
+  // from the sign of the 2x2 determinant (zero counts as a rotation). The
+  // matrix is checked independently for "z coordinate of row 0 or row 1 >
+  // distanceTolerance", "row 2 coordinates > distanceTolerance" and "third
+  // coordinate in row 2 not 1.0"; it is converted all the same.
+  tagGTransf2d Convert2d() const;
+  // This becomes t2 acting on the plane z = 0 and leaving z alone.
+  void Convert3d(const tagGTransf2d& t2);
 } GTransf;
 
 // Each int flag is stored as its low 8 bits.

@@ -22,6 +22,11 @@ struct tagG4x4;
 // that cannot be built, +-1e30 coordinates for a division by almost zero.
 // ---------------------------------------------------------------------------
 
+// The planar counterparts, for the conversions (gmath/planar/vector2d.h).
+struct tagGPosition2d;
+struct tagGVector2d;
+struct tagGUnitVector2d;
+
 // A point. (1e30, 1e30, 1e30) is the null (undefined) position.
 typedef struct GMATH_API tagGPosition {
   double m_x;
@@ -41,6 +46,13 @@ typedef struct GMATH_API tagGPosition {
   tagGPosition& operator*=(const tagGMatrix& m);
   tagGPosition& operator*=(const tagGTransf& t);
   tagGPosition& operator*=(const tagG4x4& g);
+
+  // Planar conversions (planar/convert.cpp)
+  // (x, y); reports "Convert2d: GPosition z coordinate > distanceTolerance"
+  // when |z| > resabs, and converts all the same.
+  tagGPosition2d Convert2d() const;
+  // This becomes (q.x, q.y, 0).
+  void Convert3d(const tagGPosition2d& q);
 } GPosition;
 
 // A displacement.
@@ -72,6 +84,13 @@ typedef struct GMATH_API tagGVector {
   tagGVector& operator*=(const tagGMatrix& m);
   tagGVector& operator*=(const tagGTransf& t);
   tagGVector& operator*=(const tagG4x4& g);
+
+  // Planar conversions (planar/convert.cpp)
+  // (x, y); reports "Convert2d: Gvector z coordinate greater 0.0" when
+  // |z| > resabs, and converts all the same.
+  tagGVector2d Convert2d() const;
+  // This becomes (w.x, w.y, 0).
+  void Convert3d(const tagGVector2d& w);
 } GVector;
 
 // A direction: the library's builders leave it within 50 DBL_EPSILON of unit
@@ -104,6 +123,13 @@ typedef struct GMATH_API tagGUnitVector {
   tagGUnitVector& operator*=(const tagGMatrix& m);
   tagGUnitVector& operator*=(const tagGTransf& t);
   tagGUnitVector& operator*=(const tagG4x4& g);
+
+  // Planar conversions (planar/convert.cpp)
+  // BuildUnitVector2d(x, y); reports "Convert2d: GUnitvector z coordinate
+  // greater 0.0" first when |z| > resabs.
+  tagGUnitVector2d Convert2d() const;
+  // This becomes (w.x, w.y, 0), not renormalized.
+  void Convert3d(const tagGUnitVector2d& w);
 } GUnitVector;
 
 // a + t (b - a), coordinate by coordinate; t is not limited to [0, 1].
