@@ -27,14 +27,6 @@ bool CheckCoordinates(const V& v, const char* message) {
   return false;
 }
 
-bool CheckUnitLength(const GUnitVector& u) {
-  const double s = gmath::detail::Dot(u, u);
-  if (std::abs(s - 1.0) <= gmath::detail::kUnitBand) return true;
-  Report(std::sqrt(s) < gmath::detail::kUnitBand ? "GUnitVector: using a NULL unit vector"
-                                                 : "GUnitVector: vector is not a unit vector");
-  return false;
-}
-
 // Every row is checked, so each bad row reports.
 bool CheckRows(const GMatrix& m) {
   bool valid = true;
@@ -81,6 +73,14 @@ bool CheckTransf(const GTransf& t) {
 
 }  // namespace
 
+bool gmath::detail::CheckUnitLength(const GUnitVector& u) {
+  const double s = Dot(u, u);
+  if (std::abs(s - 1.0) <= kUnitBand) return true;
+  Report(std::sqrt(s) < kUnitBand ? "GUnitVector: using a NULL unit vector"
+                                  : "GUnitVector: vector is not a unit vector");
+  return false;
+}
+
 void Gassert_valid(const GPosition& p) {
   CheckCoordinates(p, "GPosition has an invalid coordinate");
 }
@@ -93,7 +93,9 @@ void Gassert_valid(const GVector& v, int* valid) {
 }
 
 void Gassert_valid(const GUnitVector& u) {
-  if (CheckCoordinates(u, "GUnitVector has an invalid coordinate")) CheckUnitLength(u);
+  if (CheckCoordinates(u, "GUnitVector has an invalid coordinate")) {
+    gmath::detail::CheckUnitLength(u);
+  }
 }
 
 void Gassert_valid(const GMatrix& m) { CheckRows(m); }

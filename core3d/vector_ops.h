@@ -64,6 +64,11 @@ auto& CoordinateAt(V& v, unsigned int i, const char* message) {
   return i == 0 ? v.m_x : i == 1 ? v.m_y : v.m_z;
 }
 
+// Squared length within 50 DBL_EPSILON of 1; otherwise reports
+// "GUnitVector: using a NULL unit vector" (length below 50 DBL_EPSILON) or
+// "GUnitVector: vector is not a unit vector" and answers false.
+bool CheckUnitLength(const GUnitVector& u);
+
 }  // namespace gmath::detail
 
 #endif

@@ -2,11 +2,12 @@
 #define GMATH_CORE3D_H
 
 // The 3D value types: positions, vectors and unit vectors, matrices and
-// their orthogonalization, similarity transforms, boxes, and the products
-// that move them.
+// their orthogonalization, similarity transforms, boxes, the products that
+// move them, and the repair and decomposition of transforms.
 #include "gmath/core3d/box.h"
 #include "gmath/core3d/matrix.h"
 #include "gmath/core3d/products.h"
+#include "gmath/core3d/repair.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"
 
