@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
@@ -57,11 +58,7 @@ int GMatrix::IsNull() const { return IsEqual(gmath::detail::kZeroMatrix); }
 int GMatrix::IsIdentity() const { return IsEqual(gmath::detail::kIdentityMatrix); }
 
 int GMatrix::IsEuclidean() const {
-  int isOrthoScale = 0;
-  double scale = 0.0;
-  long err = 0;
-  gmath::detail::OrthoScale(&m_matrix[0][0], 3, &isOrthoScale, &scale, &err);
-  return isOrthoScale == 1 && std::abs(scale - 1.0) <= GetRelativeTolerance() ? 1 : 0;
+  return gmath::detail::IsUnitOrthoScale(&m_matrix[0][0], 3) ? 1 : 0;
 }
 
 GMatrix& GMatrix::operator*=(const GMatrix& b) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "core3d/common_ops.h"
 #include "core3d/jacobi.h"
 #include "core3d/matrix_ops.h"
 #include "frame/constants.h"
@@ -111,6 +112,14 @@ void OrthoScale(const double* matrix, int n, int* isOrthoScale, double* scale, l
   JacobiEigen(n, n, gram, 0, values, nullptr, err);
   if (*err != 0) *isOrthoScale = 0;
   JudgeSingularValues(values, n, tol, isOrthoScale, scale);
+}
+
+bool IsUnitOrthoScale(const double* matrix, int n) {
+  int isOrthoScale = 0;
+  double scale = 0.0;
+  long err = 0;
+  OrthoScale(matrix, n, &isOrthoScale, &scale, &err);
+  return isOrthoScale == 1 && std::abs(scale - 1.0) <= GetRelativeTolerance();
 }
 
 }  // namespace gmath::detail

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
@@ -68,12 +69,9 @@ void OldToNewTransf(const GPosition& oldOrigin, const GUnitVector& oldX, const G
   // coordinates to the new frame (its axes in the rows).
   const GMatrix m = BuildMatrix(oldX, oldY, oldZ, 1) * BuildMatrix(newX, newY, newZ, 0);
   const GVector moved = RowTimes(oldOrigin, m);
-  result = {m,
-            {newOrigin.m_x - moved.m_x, newOrigin.m_y - moved.m_y, newOrigin.m_z - moved.m_z},
-            1.0,
-            1,
-            0,
-            0};
+  result = {m,   {newOrigin.m_x - moved.m_x, newOrigin.m_y - moved.m_y, newOrigin.m_z - moved.m_z},
+            1.0, 1,
+            0,   0};
 }
 
 void GTransfHealer(const GTransf& in, GTransf& out, int* healed, long* err) {
@@ -101,8 +99,8 @@ void GTransfHealer(const GTransf& in, GTransf& out, int* healed, long* err) {
     out = copy;
     return;
   }
-  out.m_hasRotation = det > 0.0 ? 1 : 0;
-  out.m_hasReflection = det > 0.0 ? 0 : 1;
+  out.m_hasRotation = gmath::detail::Flag(det > 0.0);
+  out.m_hasReflection = gmath::detail::Flag(!(det > 0.0));
   out.m_hasShear = 0;
   *healed = 1;
 }

@@ -3,20 +3,20 @@
 #include <cfloat>
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
 
+using gmath::detail::Flag;
 using gmath::detail::kIdentityMatrix;
 using gmath::detail::RowTimes;
 
 namespace {
 
 constexpr GVector kZeroVector = {0.0, 0.0, 0.0};
-
-unsigned char Flag(bool set) { return set ? 1 : 0; }
 
 GTransf Make(const GMatrix& m, const GVector& t, double s, bool rotation, bool reflection) {
   return {m, t, s, Flag(rotation), Flag(reflection), 0};
@@ -101,18 +101,16 @@ GTransf CoordinateTransf(const GPosition& origin, const GUnitVector& zAxis) {
 
 GTransf operator*(const GTransf& a, const GTransf& b) {
   const GVector moved = RowTimes(a.m_translation, b.m_matrix);
-  const bool aRotation = a.m_hasRotation != 0;
-  const bool bRotation = b.m_hasRotation != 0;
-  const bool aReflection = a.m_hasReflection != 0;
-  const bool bReflection = b.m_hasReflection != 0;
-  return {
+  GTransf product = {
       a.m_matrix * b.m_matrix,
       {moved.m_x * b.m_scaling + b.m_translation.m_x, moved.m_y * b.m_scaling + b.m_translation.m_y,
        moved.m_z * b.m_scaling + b.m_translation.m_z},
       a.m_scaling * b.m_scaling,
-      Flag((aRotation && bRotation) || (aReflection && bReflection)),
-      Flag((aReflection && bRotation) || (aRotation && bReflection)),
-      Flag(a.m_hasShear != 0 || b.m_hasShear != 0)};
+      0,
+      0,
+      0};
+  gmath::detail::ComposeFlags(a, b, product);
+  return product;
 }
 
 GTransf& GTransf::operator*=(const GTransf& b) {

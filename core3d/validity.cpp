@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
@@ -8,14 +9,12 @@
 #include "gmath/core3d/vector.h"
 #include "gmath/frame.h"
 
+using gmath::detail::IsValidCoordinate;
 using gmath::detail::Report;
 
 namespace {
 
 constexpr const char* kVectorMessage = "GVector has an invalid coordinate";
-
-// 1e30 itself is valid; NaN and infinities are not.
-bool IsValidCoordinate(double c) { return !std::isnan(c) && !(std::abs(c) > gmath::detail::kHuge); }
 
 // Reports the type's message once, at the first bad coordinate.
 template <class V>

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
@@ -12,6 +13,7 @@ using gmath::detail::Cross;
 using gmath::detail::Dot;
 using gmath::detail::kVectorIndexMessage;
 using gmath::detail::SquaredDistance;
+using gmath::detail::Unbounded;
 using gmath::detail::UnitOf;
 
 namespace {
@@ -19,12 +21,6 @@ namespace {
 constexpr const char* kPositionIndexMessage = "GPosition: index out of bounds";
 constexpr GPosition kNullPosition = {gmath::detail::kHuge, gmath::detail::kHuge,
                                      gmath::detail::kHuge};
-
-// A coordinate divided by almost zero: an unbounded value of its sign, with
-// zero counted as negative.
-double Unbounded(double coordinate) {
-  return coordinate > 0.0 ? gmath::detail::kHuge : -gmath::detail::kHuge;
-}
 
 bool IsWithin(double value, double tol) { return std::abs(value) <= tol; }
 

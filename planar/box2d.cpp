@@ -1,9 +1,10 @@
+#include "gmath/planar/box2d.h"
+
 #include <cmath>
 
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "gmath/planar/box2d.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::kHuge;
@@ -159,8 +160,7 @@ GBox2d& GBox2d::operator&=(const GBox2d& b) {
 // Strict on both sides: a point exactly d/sqrt(2) outside an edge is out.
 int GBox2d::operator>>(const GPosition2d& p) const {
   const double g = GetDistanceTolerance() * gmath::detail::kInvSqrt2;
-  return Inside(m_low.m_x, p.m_x, m_high.m_x, g) && Inside(m_low.m_y, p.m_y, m_high.m_y, g) ? 1
-                                                                                           : 0;
+  return Inside(m_low.m_x, p.m_x, m_high.m_x, g) && Inside(m_low.m_y, p.m_y, m_high.m_y, g) ? 1 : 0;
 }
 
 int GBox2d::operator>>(const GBox2d& other) const {

@@ -1,5 +1,8 @@
+#include "gmath/planar/convert.h"
+
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "frame/report.h"
 #include "gmath/core3d/box.h"
@@ -7,7 +10,6 @@
 #include "gmath/core3d/vector.h"
 #include "gmath/frame.h"
 #include "gmath/planar/box2d.h"
-#include "gmath/planar/convert.h"
 #include "gmath/planar/transf2d.h"
 #include "gmath/planar/vector2d.h"
 
@@ -63,8 +65,8 @@ GTransf2d GTransf::Convert2d() const {
   return {m,
           {m_translation.m_x, m_translation.m_y},
           m_scaling,
-          static_cast<unsigned char>(rotation ? 1 : 0),
-          static_cast<unsigned char>(rotation ? 0 : 1),
+          gmath::detail::Flag(rotation),
+          gmath::detail::Flag(!rotation),
           m_hasShear};
 }
 
@@ -116,8 +118,8 @@ long ConvertG4x4ToGTransf2d(const G4x4& g, GTransf2d& t) {
   t = {orthogonal,
        {e[12], e[13]},
        scale,
-       static_cast<unsigned char>(rotation ? 1 : 0),
-       static_cast<unsigned char>(rotation ? 0 : 1),
+       gmath::detail::Flag(rotation),
+       gmath::detail::Flag(!rotation),
        0};
   return 0;
 }

@@ -1,10 +1,11 @@
+#include "gmath/planar/matrix2d.h"
+
 #include <cmath>
 
-#include "core3d/matrix_ops.h"
+#include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "gmath/planar/matrix2d.h"
 #include "planar/planar_ops.h"
 
 namespace {
@@ -56,11 +57,7 @@ int GMatrix2d::IsIdentity() const { return IsEqual(gmath::detail::kIdentityMatri
 
 // The 2x2 ortho-scale test needs no heap.
 int GMatrix2d::IsEuclidean() const {
-  int isOrthoScale = 0;
-  double scale = 0.0;
-  long err = 0;
-  gmath::detail::OrthoScale(&m_matrix[0][0], 2, &isOrthoScale, &scale, &err);
-  return isOrthoScale == 1 && std::abs(scale - 1.0) <= GetRelativeTolerance() ? 1 : 0;
+  return gmath::detail::IsUnitOrthoScale(&m_matrix[0][0], 2) ? 1 : 0;
 }
 
 GMatrix2d GMatrix2d::Transpose() const {

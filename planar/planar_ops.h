@@ -1,6 +1,7 @@
 #ifndef GMATH_PLANAR_PLANAR_OPS_H
 #define GMATH_PLANAR_PLANAR_OPS_H
 
+#include "core3d/common_ops.h"
 #include "frame/report.h"
 #include "gmath/planar/matrix2d.h"
 #include "gmath/planar/transf2d.h"
@@ -59,13 +60,11 @@ auto& CoordinateAt2d(V& v, unsigned int i, const char* message) {
   return i == 0 ? v.m_x : v.m_y;
 }
 
-inline unsigned char Flag2d(bool set) { return set ? 1 : 0; }
-
 // A transform of the given matrix, translation and scaling with the flags
 // of a rotation (or of a reflection) and no shear.
 inline GTransf2d MakeTransf2d(const GMatrix2d& m, const GVector2d& t, double s, bool rotation,
                               bool reflection) {
-  return {m, t, s, Flag2d(rotation), Flag2d(reflection), 0};
+  return {m, t, s, Flag(rotation), Flag(reflection), 0};
 }
 
 }  // namespace gmath::detail

@@ -35,9 +35,7 @@ GPosition2d& GPosition2d::operator*=(const GMatrix2d& m) {
 
 GVector2d operator*(const GVector2d& v, const GMatrix2d& m) { return Checked(RowTimes2d(v, m)); }
 
-GVector2d operator*(const GMatrix2d& m, const GVector2d& v) {
-  return Checked(ColumnTimes2d(m, v));
-}
+GVector2d operator*(const GMatrix2d& m, const GVector2d& v) { return Checked(ColumnTimes2d(m, v)); }
 
 GVector2d& GVector2d::operator*=(const GMatrix2d& m) {
   *this = *this * m;

@@ -1,12 +1,12 @@
+#include "gmath/planar/transf2d.h"
+
 #include <cmath>
 
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "gmath/planar/transf2d.h"
 #include "planar/planar_ops.h"
 
-using gmath::detail::Flag2d;
 using gmath::detail::kIdentityMatrix2d;
 using gmath::detail::kZeroVector2d;
 using gmath::detail::MakeTransf2d;
@@ -49,7 +49,9 @@ GTransf2d BuildTransf2d(const GMatrix2d& m, const GVector2d& t, double s, int ha
           static_cast<unsigned char>(hasShear)};
 }
 
-GTransf2d ScaleTransf2d(double s) { return MakeTransf2d(kIdentityMatrix2d, kZeroVector2d, s, true, false); }
+GTransf2d ScaleTransf2d(double s) {
+  return MakeTransf2d(kIdentityMatrix2d, kZeroVector2d, s, true, false);
+}
 
 GTransf2d ScaleTransf2d(double s, const GPosition2d& c) {
   const double keep = 1.0 - s;
@@ -94,17 +96,15 @@ GTransf2d CoordinateTransf2d(const GPosition2d& origin, const GUnitVector2d& a,
 
 GTransf2d operator*(const GTransf2d& a, const GTransf2d& b) {
   const GVector2d moved = a.m_translation * b.m_matrix;
-  const bool aRotation = a.m_hasRotation != 0;
-  const bool bRotation = b.m_hasRotation != 0;
-  const bool aReflection = a.m_hasReflection != 0;
-  const bool bReflection = b.m_hasReflection != 0;
-  return {a.m_matrix * b.m_matrix,
-          {moved.m_x * b.m_scaling + b.m_translation.m_x,
-           moved.m_y * b.m_scaling + b.m_translation.m_y},
-          a.m_scaling * b.m_scaling,
-          Flag2d((aRotation && bRotation) || (aReflection && bReflection)),
-          Flag2d((aReflection && bRotation) || (aRotation && bReflection)),
-          Flag2d(a.m_hasShear != 0 || b.m_hasShear != 0)};
+  GTransf2d product = {a.m_matrix * b.m_matrix,
+                       {moved.m_x * b.m_scaling + b.m_translation.m_x,
+                        moved.m_y * b.m_scaling + b.m_translation.m_y},
+                       a.m_scaling * b.m_scaling,
+                       0,
+                       0,
+                       0};
+  gmath::detail::ComposeFlags(a, b, product);
+  return product;
 }
 
 GTransf2d& GTransf2d::operator*=(const GTransf2d& b) {

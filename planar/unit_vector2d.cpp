@@ -38,8 +38,9 @@ bool Normalize(double x, double y, double bandLow, double bandHigh, IsNullLength
 
 GUnitVector2d BuildUnitVector2d(double x, double y) {
   GUnitVector2d unit;
-  Normalize(x, y, gmath::detail::kUnitBandLow, gmath::detail::kUnitBandHigh,
-            [](double length) { return length <= gmath::detail::kUnitBand; }, unit);
+  Normalize(
+      x, y, gmath::detail::kUnitBandLow, gmath::detail::kUnitBandHigh,
+      [](double length) { return length <= gmath::detail::kUnitBand; }, unit);
   return unit;
 }
 
@@ -49,8 +50,9 @@ GUnitVector2d BuildUnitVector2d(double x, double y) {
 GUnitVector2d BuildUnitVector2d(double x, double y, double tol, long* err) {
   *err = 0;
   GUnitVector2d unit;
-  if (!Normalize(x, y, gmath::detail::kNarrowBandLow, gmath::detail::kNarrowBandHigh,
-                 [tol](double length) { return length < tol || length == 0.0; }, unit)) {
+  if (!Normalize(
+          x, y, gmath::detail::kNarrowBandLow, gmath::detail::kNarrowBandHigh,
+          [tol](double length) { return length < tol || length == 0.0; }, unit)) {
     *err = 2;
   }
   return unit;

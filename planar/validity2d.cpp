@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
@@ -16,12 +17,9 @@ namespace {
 constexpr const char* kPositionMessage = "GPosition2d does not have valid coordinates";
 constexpr const char* kVectorMessage = "GVector2d does not have valid coordinates";
 
-// 1e30 itself is valid; NaN and infinities are not.
-bool IsValidCoordinate(double c) { return !std::isnan(c) && !(std::abs(c) > gmath::detail::kHuge); }
-
 template <class V>
 bool HasValidCoordinates(const V& v) {
-  return IsValidCoordinate(v.m_x) && IsValidCoordinate(v.m_y);
+  return gmath::detail::IsValidCoordinate(v.m_x) && gmath::detail::IsValidCoordinate(v.m_y);
 }
 
 bool Check(bool valid, const char* message) {
@@ -34,7 +32,8 @@ bool Check(bool valid, const char* message) {
 void CheckFlags(const GTransf2d& t) {
   const bool rotation = t.m_hasRotation != 0;
   const bool reflection = t.m_hasReflection != 0;
-  if (!Check(rotation || reflection, "GTransf2d: neither m_hasRotation or m_hasReflection is set")) {
+  if (!Check(rotation || reflection,
+             "GTransf2d: neither m_hasRotation or m_hasReflection is set")) {
     return;
   }
   const double det = GetDeterminant(t.m_matrix);
@@ -51,9 +50,8 @@ void Gassert_valid(const GVector2d& v) { Check(HasValidCoordinates(v), kVectorMe
 // The squared length, not the length, is held against the distance
 // tolerance.
 void Gassert_valid(const GUnitVector2d& u) {
-  const bool valid =
-      HasValidCoordinates(u) &&
-      !(std::abs(gmath::detail::Dot2d(u, u) - 1.0) > GetDistanceTolerance());
+  const bool valid = HasValidCoordinates(u) &&
+                     !(std::abs(gmath::detail::Dot2d(u, u) - 1.0) > GetDistanceTolerance());
   Check(valid, "GUnitVector2d does not have valid coordinates");
 }
 

@@ -1,25 +1,22 @@
+#include "gmath/planar/vector2d.h"
+
 #include <cmath>
 
+#include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "gmath/planar/vector2d.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::CoordinateAt2d;
 using gmath::detail::Cross2d;
 using gmath::detail::Dot2d;
+using gmath::detail::Unbounded;
 using gmath::detail::UnitOf2d;
 
 namespace {
 
 constexpr const char* kIndexMessage = "GVector2d: index is out of range";
-
-// A coordinate divided by almost zero: an unbounded value of its sign, with
-// zero counted as negative.
-double Unbounded(double coordinate) {
-  return coordinate > 0.0 ? gmath::detail::kHuge : -gmath::detail::kHuge;
-}
 
 }  // namespace
 

@@ -26,9 +26,7 @@ class RepairTest : public GmathTest {
     const double other[3] = {flip(x), (y >= 0 ? kPi : -kPi) - y, flip(z)};
     return std::abs(other[0]) + std::abs(other[1]) + std::abs(other[2]);
   }
-  static GTransf Unfinished() {
-    return BuildTransf(Diagonal(7, 7, 7), {7, 7, 7}, 7, 7, 7, 7);
-  }
+  static GTransf Unfinished() { return BuildTransf(Diagonal(7, 7, 7), {7, 7, 7}, 7, 7, 7, 7); }
 };
 
 TEST_F(RepairTest, OldToNewCarriesTheOldFrameOntoTheNew) {
@@ -163,8 +161,8 @@ TEST_F(RepairTest, RotAnglesReproduceTheRotationWithTheSmallerTriple) {
   }
   double a[3];
   GPosition origin;
-  GetRotAngles(RotateTransf(2.5, kX) * RotateTransf(0.2, kY) * RotateTransf(-2.8, kZ), &a[0],
-               &a[1], &a[2], origin);
+  GetRotAngles(RotateTransf(2.5, kX) * RotateTransf(0.2, kY) * RotateTransf(-2.8, kZ), &a[0], &a[1],
+               &a[2], origin);
   EXPECT_NEAR(a[0], 2.5 - kPi, 1e-14);
   EXPECT_NEAR(a[1], kPi - 0.2, 1e-14);
   EXPECT_NEAR(a[2], kPi - 2.8, 1e-14);

@@ -11,8 +11,8 @@ constexpr const char* kInvalidVector = "GVector2d does not have valid coordinate
 TEST_F(Matrix2dTest, BuildersAndAccess) {
   const GMatrix2d rows = BuildMatrix2d(GVector2d{1, 2}, GVector2d{3, 4}, 0);
   EXPECT_TRUE(HasRows2d(rows, {{{1, 2}, {3, 4}}}));
-  EXPECT_TRUE(HasRows2d(BuildMatrix2d(GUnitVector2d{1, 2}, GUnitVector2d{3, 4}, -5),
-                        {{{1, 3}, {2, 4}}}));
+  EXPECT_TRUE(
+      HasRows2d(BuildMatrix2d(GUnitVector2d{1, 2}, GUnitVector2d{3, 4}, -5), {{{1, 3}, {2, 4}}}));
   EXPECT_TRUE(HasRows2d(rows.Transpose(), {{{1, 3}, {2, 4}}}));
   EXPECT_EQ(GetDeterminant(rows), -2);
   EXPECT_TRUE(HasRows2d(rows * GMatrix2d{{{0, 1}, {1, 0}}}, {{{2, 1}, {4, 3}}}));

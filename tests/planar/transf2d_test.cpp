@@ -134,7 +134,8 @@ TEST_F(Transf2dTest, RotAngleErrors) {
   EXPECT_EQ(GiveRotAngle(ReflectTransf2d({1, 0}), &err), 0.0);
   EXPECT_EQ(err, 2);
   EXPECT_MESSAGES("transformation has no rotation");
-  const GTransf2d tiny = BuildTransf2d({{{Below(1e-12), -Below(1e-12)}, {0, 1}}}, kZero, 1, 1, 0, 0);
+  const GTransf2d tiny =
+      BuildTransf2d({{{Below(1e-12), -Below(1e-12)}, {0, 1}}}, kZero, 1, 1, 0, 0);
   EXPECT_EQ(GiveRotAngle(tiny, &err), 0.0);
   EXPECT_EQ(err, 2);
   EXPECT_MESSAGES("both angle values are 0.0");
@@ -168,8 +169,8 @@ TEST_F(Transf2dTest, ProductsOfPlanarValues) {
   EXPECT_TRUE(HasXy(GUnitVector2d{1, 0} ^ shear, 1, 0));
   EXPECT_MESSAGES("GUnitVector2d: transformation has Shear",
                   "GUnitVector2d: transformation has Shear");
-  EXPECT_TRUE(HasXy(GVector2d{1e30, 0} * BuildTransf2d({{{2, 0}, {0, 1}}}, kZero, 0.25, 1, 0, 0),
-                    5e29, 0));
+  EXPECT_TRUE(
+      HasXy(GVector2d{1e30, 0} * BuildTransf2d({{{2, 0}, {0, 1}}}, kZero, 0.25, 1, 0, 0), 5e29, 0));
   EXPECT_MESSAGES("GVector2d does not have valid coordinates");
 }
 

@@ -45,8 +45,8 @@ typedef struct GMATH_API tagGTransf2d {
 } GTransf2d;
 
 // Each int flag is stored as its low 8 bits.
-GMATH_API GTransf2d BuildTransf2d(const GMatrix2d& m, const GVector2d& t, double s,
-                                  int hasRotation, int hasReflection, int hasShear);
+GMATH_API GTransf2d BuildTransf2d(const GMatrix2d& m, const GVector2d& t, double s, int hasRotation,
+                                  int hasReflection, int hasShear);
 GMATH_API GTransf2d ScaleTransf2d(double s);
 // Scales about c: p -> c + s (p - c).
 GMATH_API GTransf2d ScaleTransf2d(double s, const GPosition2d& c);
