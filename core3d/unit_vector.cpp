@@ -13,7 +13,8 @@ using gmath::detail::UnitOf;
 namespace {
 
 // Normalizes (x, y, z); a length at or below nullLength (or NaN) is reported
-// and gives (0, 0, 0). A vector already in the unit band is returned as it
+// and gives (0, 0, 0), and so does a zero length whatever nullLength is, as
+// it has no reciprocal. A vector already in the unit band is returned as it
 // is: no division, so its bits survive any number of renormalizations.
 bool Normalize(double x, double y, double z, double nullLength, GUnitVector& unit) {
   const double s = x * x + y * y + z * z;
@@ -22,7 +23,7 @@ bool Normalize(double x, double y, double z, double nullLength, GUnitVector& uni
     return true;
   }
   const double length = std::sqrt(s);
-  if (length <= nullLength || std::isnan(s)) {
+  if (length <= nullLength || length == 0.0 || std::isnan(s)) {
     gmath::detail::Report("GUnitVector: tried to create a NULL unit vector");
     unit = {0.0, 0.0, 0.0};
     return false;

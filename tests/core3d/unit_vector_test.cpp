@@ -53,6 +53,17 @@ TEST_F(UnitVectorTest, CallersThresholdSetsTheCodeButNotTheBand) {
   EXPECT_MESSAGES(kNullUnit, kNullUnit);
 }
 
+// A threshold below zero (or NaN) cannot make a direction of the zero
+// vector: it would come out as NaN with code 0.
+TEST_F(UnitVectorTest, ZeroVectorIsNullWhateverTheThreshold) {
+  for (double tol : {-1.0, kNaN}) {
+    long err = 7;
+    EXPECT_TRUE(HasXyz(BuildUnitVector(0, 0, 0, tol, &err), 0, 0, 0));
+    EXPECT_EQ(err, 2);
+    EXPECT_MESSAGES(kNullUnit);
+  }
+}
+
 // The unit vector is used as stored and IsEqual's operand as given: (2, 0, 0)
 // is normalized on neither side.
 TEST_F(UnitVectorTest, PredicatesUseTheStoredCoordinates) {
