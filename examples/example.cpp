@@ -1,7 +1,8 @@
 // A first tour of gmath for a new caller: the tolerances, a rejected
 // setting with its result code, unit vectors and a rotation transform with
-// its inverse, a homogeneous matrix and a box moved by it, and messages
-// reaching the assertion log.
+// its inverse, a homogeneous matrix and a box moved by it, a frame change
+// taken apart into angles, planar values, and messages reaching the
+// assertion log.
 #include <cmath>
 #include <cstdio>
 
@@ -88,6 +89,33 @@ void ShowG4x4AndBoxes() {
   std::printf("the turned box holds the moved point: %s\n", (moved >> p) ? "yes" : "no");
 }
 
+// The transform that carries the world frame onto a frame at (1, 2, 3)
+// turned a quarter about z, and the angles that rebuild its rotation.
+void ShowFrameChange() {
+  GTransf frame;
+  long err = 0;
+  OldToNewTransf({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 2, 3}, {0, 1, 0}, {-1, 0, 0}, frame, &err);
+  double ax = 0;
+  double ay = 0;
+  double az = 0;
+  GPosition origin;
+  GetRotAngles(frame, &ax, &ay, &az, origin);
+  std::printf("frame change: code %ld, angles about x, y, z (%g, %g, %g), origin (%g, %g, %g)\n",
+              err, ax, ay, az, origin.m_x, origin.m_y, origin.m_z);
+}
+
+// A planar rotation about a point, its angle, and a box carried along.
+void ShowPlanar() {
+  const GTransf2d turn = RotateTransf2d(std::acos(-1.0) / 2, GPosition2d{1, 1});
+  long err = 0;
+  const double angle = GiveRotAngle(turn, &err);
+  const GBox2d box = BuildBox2d(0, 0, 2, 1) * turn;
+  std::printf(
+      "planar quarter turn about (1, 1): angle %g, box (0, 0)-(2, 1) goes to "
+      "(%g, %g)-(%g, %g)\n",
+      angle, box.m_low.m_x, box.m_low.m_y, box.m_high.m_x, box.m_high.m_y);
+}
+
 }  // namespace
 
 int main() {
@@ -106,6 +134,8 @@ int main() {
   ShowUnitVectors();
   ShowRotation();
   ShowG4x4AndBoxes();
+  ShowFrameChange();
+  ShowPlanar();
 
   PrintLog();
   return 0;
