@@ -4,11 +4,11 @@ namespace {
 
 using namespace gmath::test;
 
-using ConvertTest = GmathTest;
+using PlanarConvertTest = GmathTest;
 
 // Every planar value survives the lift into z = 0 and back, bit for bit
 // and silently; so does every 3D value already in that plane.
-TEST_F(ConvertTest, RoundTripsThroughTheOtherDimension) {
+TEST_F(PlanarConvertTest, RoundTripsThroughTheOtherDimension) {
   const GPosition2d p2 = {1.5, -2.25};
   const GVector2d v2 = {-3, 1e-300};
   const GUnitVector2d u2 = BuildUnitVector2d(0.3, -0.7);
@@ -50,7 +50,7 @@ TEST_F(ConvertTest, RoundTripsThroughTheOtherDimension) {
 }
 
 // Off the plane by more than resabs is said, and converted all the same.
-TEST_F(ConvertTest, ValuesOffThePlaneAreReported) {
+TEST_F(PlanarConvertTest, ValuesOffThePlaneAreReported) {
   const double d = GetDistanceTolerance();
   EXPECT_TRUE(HasXy((GPosition{1, 2, 1e-7}).Convert2d(), 1, 2));
   EXPECT_TRUE(HasXy((GPosition{1, 2, -d}).Convert2d(), 1, 2));
@@ -72,7 +72,7 @@ TEST_F(ConvertTest, ValuesOffThePlaneAreReported) {
 // Three independent checks on the matrix; the z translation is dropped
 // without one. The flags come from the 2x2 determinant, zero counting as a
 // rotation.
-TEST_F(ConvertTest, TransformToPlane) {
+TEST_F(PlanarConvertTest, TransformToPlane) {
   const double d = GetDistanceTolerance();
   GTransf t = BuildTransf(Diagonal(1, 1, -1), {1, 2, 5}, 2, 0, 1, 1);
   GTransf2d t2 = t.Convert2d();
@@ -95,7 +95,7 @@ TEST_F(ConvertTest, TransformToPlane) {
                   "row 2 coordinates > distanceTolerance", "third coordinate in row 2 not 1.0");
 }
 
-class ConvertG4x4Test : public GmathTest {
+class G4x4ToTransf2dTest : public GmathTest {
  protected:
   // Three times a rotation by 0.6 in the plane, translated by (7, 8).
   static G4x4 Planar() {
@@ -106,7 +106,7 @@ class ConvertG4x4Test : public GmathTest {
   static GTransf2d Untouched() { return BuildTransf2d({{{9, 9}, {9, 9}}}, {9, 9}, 9, 9, 9, 9); }
 };
 
-TEST_F(ConvertG4x4Test, PlanarSimilarityConverts) {
+TEST_F(G4x4ToTransf2dTest, PlanarSimilarityConverts) {
   GTransf2d t = Untouched();
   EXPECT_EQ(ConvertG4x4ToGTransf2d(Planar(), t), 0);
   EXPECT_NEAR(t.m_scaling, 3, 1e-15);
@@ -131,7 +131,7 @@ TEST_F(ConvertG4x4Test, PlanarSimilarityConverts) {
 // Each examined element must be exactly its identity value, and the block
 // a uniform scale times a rotation or reflection; on failure t is left as
 // it was.
-TEST_F(ConvertG4x4Test, AnythingElseFailsAndLeavesTheTargetAlone) {
+TEST_F(G4x4ToTransf2dTest, AnythingElseFailsAndLeavesTheTargetAlone) {
   const GTransf2d before = Untouched();
   GTransf2d t = before;
   for (int k : {15, 3, 7, 11, 2, 6, 8, 9, 14}) {
@@ -153,6 +153,21 @@ TEST_F(ConvertG4x4Test, AnythingElseFailsAndLeavesTheTargetAlone) {
   EXPECT_EQ(ConvertG4x4ToGTransf2d(nan, t), 2);
   EXPECT_TRUE(SameBits(t, before));
   EXPECT_NO_MESSAGES();
+}
+
+// The spatial conversion judges the matrix within resnor and takes a z
+// coupling of 1e-300 for a similarity; the planar one wants it exactly 0.
+TEST_F(G4x4ToTransf2dTest, ExactWhereTheSpatialConversionIsTolerant) {
+  G4x4 g = {{0.8, 0.6, 1e-300, 0, -0.6, 0.8, 0, 0, 0, 0, 1, 0, 7, 8, 0, 1}};
+  GTransf spatial;
+  EXPECT_EQ(ConvertG4x4ToGTransf(g, spatial), 0);
+  EXPECT_TRUE(HasFlags(spatial, 1, 0, 0));
+  GTransf2d t = Untouched();
+  EXPECT_EQ(ConvertG4x4ToGTransf2d(g, t), 2);
+  EXPECT_TRUE(SameBits(t, Untouched()));
+  g.m_matrix[2] = 0;
+  EXPECT_EQ(ConvertG4x4ToGTransf2d(g, t), 0);
+  EXPECT_TRUE(HasRows2d(t.m_matrix, {{{0.8, 0.6}, {-0.6, 0.8}}}, 1e-15));
 }
 
 }  // namespace
