@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "core3d/box_ops.h"
 #include "frame/constants.h"
@@ -10,6 +9,7 @@
 #include "gmath/frame.h"
 
 using gmath::detail::kNullBox;
+using gmath::detail::Order;
 
 namespace {
 
@@ -29,11 +29,6 @@ bool IsEmpty(double low, double high, double d) { return high <= low - d; }
 // Within g of [low, high], bounds included.
 bool IsWithin(double c, double low, double high, double g) {
   return low - g <= c && c <= high + g;
-}
-
-// Boxes that meet across a gap smaller than d keep the gap, low below high.
-void Order(double& low, double& high) {
-  if (high < low) std::swap(low, high);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #define GMATH_CORE3D_BOX_OPS_H
 
 #include <cstddef>
+#include <utility>
 
 #include "frame/constants.h"
 #include "gmath/core3d/box.h"
@@ -26,6 +27,11 @@ inline void Corners(const GBox& box, GPosition* corners) {
   corners[5] = {h.m_x, l.m_y, h.m_z};
   corners[6] = {h.m_x, h.m_y, h.m_z};
   corners[7] = {l.m_x, h.m_y, h.m_z};
+}
+
+// Boxes that meet across a gap smaller than d keep the gap, low below high.
+inline void Order(double& low, double& high) {
+  if (high < low) std::swap(low, high);
 }
 
 inline void Widen(double c, double& low, double& high) {

@@ -1,26 +1,27 @@
 #include "gmath/planar/box2d.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "core3d/box_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::kHuge;
+using gmath::detail::Order;
+using gmath::detail::Widen;
 
 namespace {
 
 constexpr GBox2d kNullBox2d = {{kHuge, kHuge}, {-kHuge, -kHuge}};
 constexpr GBox2d kInfiniteBox2d = {{-kHuge, -kHuge}, {kHuge, kHuge}};
 
-double Lower(double a, double b) { return b < a ? b : a; }
-double Higher(double a, double b) { return b > a ? b : a; }
-
 // Grows a box that starts at one point so that it holds p.
 void Extend(GBox2d& box, const GPosition2d& p) {
-  box.m_low = {Lower(box.m_low.m_x, p.m_x), Lower(box.m_low.m_y, p.m_y)};
-  box.m_high = {Higher(box.m_high.m_x, p.m_x), Higher(box.m_high.m_y, p.m_y)};
+  Widen(p.m_x, box.m_low.m_x, box.m_high.m_x);
+  Widen(p.m_y, box.m_low.m_y, box.m_high.m_y);
 }
 
 // The bounding box of the corners mapped one by one, in corner order.
@@ -39,25 +40,6 @@ template <class Map>
 GBox2d ThroughMatrix(const GBox2d& box, const GMatrix2d& m, Map map) {
   if (m.IsIdentity()) return box;
   return BoundMapped(box, map);
-}
-
-// One coordinate of a point-set bound: a value below low lowers it, else
-// one above high raises it.
-void Stretch(double value, double& low, double& high) {
-  if (value < low) {
-    low = value;
-  } else if (value > high) {
-    high = value;
-  }
-}
-
-// Across a gap the two ends arrive reversed.
-void OrderGap(double& low, double& high) {
-  if (high < low) {
-    const double gapLow = high;
-    high = low;
-    low = gapLow;
-  }
 }
 
 bool Inside(double low, double value, double high, double grow) {
@@ -91,8 +73,8 @@ GBox2d BuildBox2d(unsigned long count, GPosition2d* points) {
   }
   GBox2d box = {points[0], points[0]};
   for (unsigned long k = 1; k < count; ++k) {
-    Stretch(points[k].m_x, box.m_low.m_x, box.m_high.m_x);
-    Stretch(points[k].m_y, box.m_low.m_y, box.m_high.m_y);
+    Widen(points[k].m_x, box.m_low.m_x, box.m_high.m_x);
+    Widen(points[k].m_y, box.m_low.m_y, box.m_high.m_y);
   }
   return box;
 }
@@ -128,8 +110,8 @@ GBox2d operator|(const GBox2d& a, const GBox2d& b) {
   const bool aNull = a.IsNull() != 0;
   if (b.IsNull()) return aNull ? kNullBox2d : a;
   if (aNull) return b;
-  return {{Lower(a.m_low.m_x, b.m_low.m_x), Lower(a.m_low.m_y, b.m_low.m_y)},
-          {Higher(a.m_high.m_x, b.m_high.m_x), Higher(a.m_high.m_y, b.m_high.m_y)}};
+  return {{std::min(a.m_low.m_x, b.m_low.m_x), std::min(a.m_low.m_y, b.m_low.m_y)},
+          {std::max(a.m_high.m_x, b.m_high.m_x), std::max(a.m_high.m_y, b.m_high.m_y)}};
 }
 
 // Boxes apart by less than d still meet: the gap between them, its ends
@@ -137,13 +119,13 @@ GBox2d operator|(const GBox2d& a, const GBox2d& b) {
 GBox2d operator&(const GBox2d& a, const GBox2d& b) {
   if (a.IsNull() || b.IsNull()) return kNullBox2d;
   const double d = GetDistanceTolerance();
-  GBox2d meet = {{Higher(a.m_low.m_x, b.m_low.m_x), Higher(a.m_low.m_y, b.m_low.m_y)},
-                 {Lower(a.m_high.m_x, b.m_high.m_x), Lower(a.m_high.m_y, b.m_high.m_y)}};
+  GBox2d meet = {{std::max(a.m_low.m_x, b.m_low.m_x), std::max(a.m_low.m_y, b.m_low.m_y)},
+                 {std::min(a.m_high.m_x, b.m_high.m_x), std::min(a.m_high.m_y, b.m_high.m_y)}};
   if (!(meet.m_low.m_x < meet.m_high.m_x + d && meet.m_low.m_y < meet.m_high.m_y + d)) {
     return kNullBox2d;
   }
-  OrderGap(meet.m_low.m_x, meet.m_high.m_x);
-  OrderGap(meet.m_low.m_y, meet.m_high.m_y);
+  Order(meet.m_low.m_x, meet.m_high.m_x);
+  Order(meet.m_low.m_y, meet.m_high.m_y);
   return meet;
 }
 
