@@ -66,9 +66,21 @@ struct Plane {
   bool level;
 };
 
+// BuildUnitVector keeps a normal in the unit band bit for bit, so such a
+// normal (every normalized one) is taken as it is, without the call.
 Plane PlaneOf(const double* p) {
-  if (NormalLength2(p) == 0.0) return {{{0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}}, p[3], true};
-  return {gmath::detail::PointAndNormal(BuildUnitVector(p[0], p[1], p[2]), p[3]), p[3], false};
+  const double s2 = NormalLength2(p);
+  if (s2 == 0.0) return {{{0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}}, p[3], true};
+  const bool unit = s2 >= gmath::detail::kUnitBandLow && s2 <= gmath::detail::kUnitBandHigh;
+  const GUnitVector n = unit ? GUnitVector{p[0], p[1], p[2]} : BuildUnitVector(p[0], p[1], p[2]);
+  return {gmath::detail::PointAndNormal(n, p[3]), p[3], false};
+}
+
+// A stored plane, normalized on the way.
+Plane NormalizedPlane(const double* stored) {
+  double p[4] = {stored[0], stored[1], stored[2], stored[3]};
+  NormalizePlane(p);
+  return PlaneOf(p);
 }
 
 double Distance(const Plane& plane, const GPosition& x) {
@@ -78,11 +90,11 @@ double Distance(const Plane& plane, const GPosition& x) {
 // 1 more than tol inside every plane, 2 within tol of one, 0 more than tol
 // outside one.
 int Classify(const GClipVolume& volume, const GPosition& x) {
-  const GClipVolume normalized = Normalized(volume);
+  const unsigned count = PlaneCount(volume);
   const double tol = GetDistanceTolerance();
   int inside = 1;
-  for (unsigned i = 0; i < normalized.m_count; ++i) {
-    const double s = Distance(PlaneOf(normalized.m_planes[i]), x);
+  for (unsigned i = 0; i < count; ++i) {
+    const double s = Distance(NormalizedPlane(volume.m_planes[i]), x);
     if (s < -tol) return 0;
     if (std::abs(s) <= tol) inside = 2;
   }
@@ -94,15 +106,16 @@ int Classify(const GClipVolume& volume, const GPosition& x) {
 // normal's component is positive or not.
 template <bool kFarInside>
 int BoxTest(const GClipVolume& volume, const GBox& box) {
-  const GClipVolume normalized = Normalized(volume);
   const GPosition& positive = kFarInside ? box.m_high : box.m_low;
   const GPosition& other = kFarInside ? box.m_low : box.m_high;
-  for (unsigned i = 0; i < normalized.m_count; ++i) {
-    const double* p = normalized.m_planes[i];
-    const GPosition corner = {p[0] > 0.0 ? positive.m_x : other.m_x,
-                              p[1] > 0.0 ? positive.m_y : other.m_y,
-                              p[2] > 0.0 ? positive.m_z : other.m_z};
-    if (Distance(PlaneOf(p), corner) < -GetDistanceTolerance()) return 0;
+  const unsigned count = PlaneCount(volume);
+  for (unsigned i = 0; i < count; ++i) {
+    const Plane plane = NormalizedPlane(volume.m_planes[i]);
+    const GUnitVector& n = plane.form.n;
+    const GPosition corner = {n.m_x > 0.0 ? positive.m_x : other.m_x,
+                              n.m_y > 0.0 ? positive.m_y : other.m_y,
+                              n.m_z > 0.0 ? positive.m_z : other.m_z};
+    if (Distance(plane, corner) < -GetDistanceTolerance()) return 0;
   }
   return 1;
 }
