@@ -1,8 +1,9 @@
 // A first tour of gmath for a new caller: the tolerances, a rejected
 // setting with its result code, unit vectors and a rotation transform with
 // its inverse, a homogeneous matrix and a box moved by it, a frame change
-// taken apart into angles, planar values, and messages reaching the
-// assertion log.
+// taken apart into angles, planar values, the typical request (may a bore
+// line placed by a homogeneous matrix meet a box?), and messages reaching
+// the assertion log.
 #include <cmath>
 #include <cstdio>
 
@@ -116,6 +117,30 @@ void ShowPlanar() {
       angle, box.m_low.m_x, box.m_low.m_y, box.m_high.m_x, box.m_high.m_y);
 }
 
+// The typical request: a bore line (a thick segment) along a unit vector,
+// placed by a G4x4, asked whether it may meet a box, and its range box. A
+// matrix that is a similarity moves it exactly; any other is applied to
+// five of its points.
+void AskWhetherABoreLineMeetsABox() {
+  const GUnitVector diagonal = BuildUnitVector(1, 1, 0);
+  const GBoreLine bore = BuildBoreLine({0, 0, 0}, diagonal, 10.0, 0.0, 0.5);
+  G4x4 place = G4x4{};
+  long err = 0;
+  Rotate4x4(std::acos(-1.0) / 2, {0, 0, 1}, {1, 1, 0}, place, &err);
+  const GBoreLine placed = bore * place;
+  std::printf("placed bore line: point (%g, %g, %g), direction (%g, %g, %g), depths %g to %g\n",
+              placed.m_point.m_x, placed.m_point.m_y, placed.m_point.m_z,
+              placed.m_direction.m_x, placed.m_direction.m_y, placed.m_direction.m_z,
+              placed.m_back, placed.m_front);
+  const GBox crossed = BuildBox(-2, 3, -1, 0, 5, 1);
+  const GBox aside = BuildBox(2, 2, -1, 3, 3, 1);
+  std::printf("may meet the box (-2, 3, -1)-(0, 5, 1): %s\n", (placed && crossed) ? "yes" : "no");
+  std::printf("may meet the box (2, 2, -1)-(3, 3, 1): %s\n", (placed && aside) ? "yes" : "no");
+  const GBox range = BoreLineRange(placed);
+  std::printf("its range box: (%g, %g, %g)-(%g, %g, %g)\n", range.m_low.m_x, range.m_low.m_y,
+              range.m_low.m_z, range.m_high.m_x, range.m_high.m_y, range.m_high.m_z);
+}
+
 }  // namespace
 
 int main() {
@@ -136,6 +161,7 @@ int main() {
   ShowG4x4AndBoxes();
   ShowFrameChange();
   ShowPlanar();
+  AskWhetherABoreLineMeetsABox();
 
   PrintLog();
   return 0;
