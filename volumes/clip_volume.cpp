@@ -265,7 +265,7 @@ int GClipVolume::operator>>(const GBox& box) const { return BoxTest<false>(*this
 GBox ClipVolumeRange(const GClipVolume& volume) {
   GPosition corners[kMaxCorners];
   const std::size_t found = Corners(Normalized(volume), corners);
-  return BuildBox(found, corners);
+  return BuildBox(static_cast<unsigned long>(found), corners);
 }
 
 GClipVolume& GClipVolume::operator+=(const GVector& v) {
