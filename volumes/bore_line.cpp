@@ -1,5 +1,6 @@
 #include "gmath/volumes/bore_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -32,10 +33,6 @@ GBox Grown(const GBox& box, double r) {
   return {{box.m_low.m_x - r, box.m_low.m_y - r, box.m_low.m_z - r},
           {box.m_high.m_x + r, box.m_high.m_y + r, box.m_high.m_z + r}};
 }
-
-// The smaller and the larger of a and b.
-double Smaller(double a, double b) { return b < a ? b : a; }
-double Larger(double a, double b) { return a < b ? b : a; }
 
 // Differ by at least tol; a NaN difference differs too.
 bool Differ(double a, double b, double tol) { return !(std::abs(a - b) < tol); }
@@ -82,9 +79,9 @@ GBoreLine ThroughFivePoints(const GBoreLine& bore, Map map) {
   const GPosition b = map(back);
   const GPosition frontProbe = map(GPosition{front.m_x + r, front.m_y + 0.0, front.m_z + 0.0});
   const GPosition backProbe = map(GPosition{back.m_x + r, back.m_y + 0.0, back.m_z + 0.0});
-  const double newFront = Smaller(std::sqrt(gmath::detail::SquaredDistance(p, f)), kHuge);
-  const double newBack = Larger(-std::sqrt(gmath::detail::SquaredDistance(p, b)), -kHuge);
-  const double radius = Larger(std::sqrt(gmath::detail::SquaredDistance(f, frontProbe)),
+  const double newFront = std::min(std::sqrt(gmath::detail::SquaredDistance(p, f)), kHuge);
+  const double newBack = std::max(-std::sqrt(gmath::detail::SquaredDistance(p, b)), -kHuge);
+  const double radius = std::max(std::sqrt(gmath::detail::SquaredDistance(f, frontProbe)),
                                std::sqrt(gmath::detail::SquaredDistance(b, backProbe)));
   return BuildBoreLine(p, BuildUnitVector(b, f), newFront, newBack, radius);
 }
@@ -152,8 +149,8 @@ int GBoreLine::operator&&(const GBox& box) const {
   const GBox grown = Grown(box, r);
   const double low[3] = {grown.m_low.m_x, grown.m_low.m_y, grown.m_low.m_z};
   const double high[3] = {grown.m_high.m_x, grown.m_high.m_y, grown.m_high.m_z};
-  double tmin = Smaller(m_front, m_back);
-  double tmax = Larger(m_front, m_back);
+  double tmin = std::min(m_front, m_back);
+  double tmax = std::max(m_front, m_back);
   for (int i = 0; i < 3; ++i) {
     const double size = high[i] - low[i];
     const double u = (point[i] - low[i]) / size;
@@ -161,8 +158,8 @@ int GBoreLine::operator&&(const GBox& box) const {
     if (std::abs(v) > kDivisionGuard) {
       const double t0 = -u / v;
       const double t1 = (1.0 - u) / v;
-      tmin = Larger(tmin, Smaller(t0, t1));
-      tmax = Smaller(tmax, Larger(t0, t1));
+      tmin = std::max(tmin, std::min(t0, t1));
+      tmax = std::min(tmax, std::max(t0, t1));
       if (tmax < tmin) return 0;
     } else if (!(0.0 <= u && u <= 1.0)) {
       return 0;
@@ -313,8 +310,8 @@ GBoreLine operator&(const GBoreLine& bore, const GBox& box) {
   const GBox grown = Grown(box, bore.m_radius);
   const double t1 = bore.Evaluate(grown.m_high);
   const double t2 = bore.Evaluate(grown.m_low);
-  const double tmin = Smaller(t1, t2);
-  const double tmax = Larger(t1, t2);
+  const double tmin = std::min(t1, t2);
+  const double tmax = std::max(t1, t2);
   return BuildBoreLine(bore.Evaluate(tmin), bore.m_direction, tmax - tmin, 0.0, bore.m_radius);
 }
 
