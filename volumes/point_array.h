@@ -1,0 +1,103 @@
+#ifndef GMATH_VOLUMES_POINT_ARRAY_H
+#define GMATH_VOLUMES_POINT_ARRAY_H
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "core3d/vector_ops.h"
+#include "gmath/core3d/vector.h"
+
+// What the volumes that hold a caller's point array share: scratch storage
+// for their per-call work, the closing test of their builders, and the
+// plane geometry of the fence and the cones seen from an eye.
+namespace gmath::detail {
+
+// The largest count a volume can hold: its m_count is 32-bit everywhere,
+// while the builders' unsigned long is 64-bit on some targets.
+constexpr unsigned long kMaxPointCount = UINT32_MAX;
+
+// Storage for `count` values: kLocal of them on the stack, larger counts in
+// one heap block released with the object. data() is null when the heap
+// refuses or the byte count would not fit in a size_t (32-bit targets).
+template <class T, std::size_t kLocal>
+class Scratch {
+ public:
+  explicit Scratch(std::uint64_t count) {
+    if (count <= kLocal) {
+      data_ = local_;
+    } else if (count <= SIZE_MAX / sizeof(T)) {
+      heap_.reset(new (std::nothrow) T[static_cast<std::size_t>(count)]);
+      data_ = heap_.get();
+    }
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  T* data() const { return data_; }
+
+ private:
+  T local_[kLocal];
+  std::unique_ptr<T[]> heap_;
+  T* data_ = nullptr;
+};
+
+// Ranges keep 2n corners: local storage for polygons of up to 100 points.
+constexpr std::size_t kLocalCorners = 200;
+using CornerScratch = Scratch<GPosition, kLocalCorners>;
+
+// a - b.
+inline GVector Minus(const GPosition& a, const GPosition& b) {
+  return {a.m_x - b.m_x, a.m_y - b.m_y, a.m_z - b.m_z};
+}
+
+// p + t·d.
+template <class D>
+GPosition Along(const GPosition& p, double t, const D& d) {
+  return {p.m_x + t * d.m_x, p.m_y + t * d.m_y, p.m_z + t * d.m_z};
+}
+
+// The Euclidean distance from first to last exceeds tol, or is NaN.
+inline bool IsOpen(const GPosition& first, const GPosition& last, double tol) {
+  const double distance = std::sqrt(SquaredDistance(first, last));
+  return distance > tol || std::isnan(distance);
+}
+
+// Copies count points; the arrays may overlap or be the same.
+inline void CopyPoints(GPosition* to, const GPosition* from, std::size_t count) {
+  if (count > 0) std::memmove(to, from, count * sizeof(GPosition));
+}
+
+// The sums of the coordinates divided by count >= 1.
+inline GPosition Mean(std::size_t count, const GPosition* points) {
+  GPosition sum = {0.0, 0.0, 0.0};
+  for (std::size_t i = 0; i < count; ++i) {
+    sum.m_x += points[i].m_x;
+    sum.m_y += points[i].m_y;
+    sum.m_z += points[i].m_z;
+  }
+  const double n = static_cast<double>(count);
+  return {sum.m_x / n, sum.m_y / n, sum.m_z / n};
+}
+
+// Whether the eye lies between the planes perpendicular to d through
+// base + front·d and base + back·d: more than tol below the front plane,
+// and above the back plane or less than tol below it. An eye on the front
+// plane is outside, one on the back plane between.
+template <class D>
+bool IsEyeBetweenPlanes(const GPosition& eye, const GPosition& base, const D& d, double front,
+                        double back, double tol) {
+  const GPosition f = Along(base, front, d);
+  const double sF = Dot(d, Minus(eye, f));
+  if (sF >= -tol) return false;
+  const GPosition b = Along(base, back, d);
+  const double sB = Dot(d, Minus(eye, b));
+  return sB > -tol;
+}
+
+}  // namespace gmath::detail
+
+#endif

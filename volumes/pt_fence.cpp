@@ -1,0 +1,232 @@
+#include "gmath/volumes/pt_fence.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#include "core3d/box_ops.h"
+#include "core3d/products_ops.h"
+#include "core3d/vector_ops.h"
+#include "frame/constants.h"
+#include "frame/report.h"
+#include "gmath/frame.h"
+#include "volumes/point_array.h"
+
+using gmath::detail::Along;
+using gmath::detail::Dot;
+using gmath::detail::Minus;
+using gmath::detail::Report;
+
+namespace {
+
+constexpr long kRejected = 2;
+constexpr const char* kNullPointsMessage = "GPtFence: NULL pointer";
+constexpr const char* kFewPointsMessage = "GPtFence: Less than 3 points";
+constexpr const char* kNullPlanesMessage = "GPtFence: NULL plane array";
+
+// The turn of the first three points decides the orientation, so fewer
+// cannot be turned into planes.
+constexpr std::uint32_t kPlanePoints = 3;
+// Fences of up to 6 points find their 7 planes on the stack.
+constexpr std::size_t kLocalPlanes = 7;
+
+bool Reject(const char* message, long* err) {
+  Report(message);
+  *err = kRejected;
+  return false;
+}
+
+// Whether the fence holds points the planes can be found from; reports
+// when not.
+bool HasPlanePoints(const GPtFence& fence) {
+  if (fence.m_count < kPlanePoints) {
+    Report(kFewPointsMessage);
+    return false;
+  }
+  if (fence.m_points == nullptr) {
+    Report(kNullPointsMessage);
+    return false;
+  }
+  return true;
+}
+
+// The box corner farthest along n: high where n's component is positive,
+// low otherwise (NaN included).
+GPosition FarCorner(const GBox& box, const GUnitVector& n) {
+  return {n.m_x > 0.0 ? box.m_high.m_x : box.m_low.m_x,
+          n.m_y > 0.0 ? box.m_high.m_y : box.m_low.m_y,
+          n.m_z > 0.0 ? box.m_high.m_z : box.m_low.m_z};
+}
+
+// Whether the whole box lies more than tol outside the plane: the far
+// corner projected onto the plane's normal line through the origin.
+bool Separates(const GBox& box, const GPosition& p, const GUnitVector& n, double tol) {
+  const GPosition c = FarCorner(box, n);
+  const double d = -Dot(n, p);
+  const double s = n.m_x * (c.m_x + d * n.m_x) + n.m_y * (c.m_y + d * n.m_y) +
+                   n.m_z * (c.m_z + d * n.m_z);
+  return !(s >= -tol);
+}
+
+}  // namespace
+
+void BuildPtFence(unsigned long num, const GPosition pts[], GUnitVector direction, double front,
+                  double back, GPtFence& fence, long* err) {
+  *err = 0;
+  if (num < 4) {
+    Reject("BuildPtFence: num < 4", err);
+    return;
+  }
+  if (num > gmath::detail::kMaxPointCount) {
+    Reject("BuildPtFence: num is too large", err);
+    return;
+  }
+  if (pts == nullptr || fence.m_points == nullptr) {
+    Reject("BuildPtFence: NULL pointer", err);
+    return;
+  }
+  if (gmath::detail::IsOpen(pts[0], pts[num - 1], GetDistanceTolerance())) {
+    Reject("BuildPtFence: pts aren't closed", err);
+    return;
+  }
+  if (front < back || std::isnan(front) || std::isnan(back)) {
+    Reject("BuildPtFence: front < back", err);
+    return;
+  }
+  gmath::detail::CopyPoints(fence.m_points, pts, num);
+  fence.m_front = front;
+  fence.m_back = back;
+  fence.m_count = static_cast<std::uint32_t>(num);
+  fence.m_direction = direction;
+}
+
+GPtFence& GPtFence::operator*=(const GTransf& t) {
+  if (m_points != nullptr) {
+    for (std::uint32_t i = 0; i < m_count; ++i) {
+      m_points[i] = gmath::detail::Transformed(m_points[i], t);
+    }
+  } else if (m_count > 0) {
+    Report(kNullPointsMessage);
+  }
+  m_direction *= t;
+  m_front = m_front * t.m_scaling;
+  m_back = m_back * t.m_scaling;
+  return *this;
+}
+
+GPtFence& GPtFence::operator*=(const G4x4& g) {
+  GTransf t;
+  t = g;
+  return *this *= t;
+}
+
+GBox PtFenceRange(const GPtFence& fence) {
+  const std::uint32_t n = fence.m_count;
+  if (n > 0 && fence.m_points == nullptr) {
+    Report(kNullPointsMessage);
+    return gmath::detail::kNullBox;
+  }
+  gmath::detail::CornerScratch scratch(2 * std::uint64_t{n});
+  GPosition* corners = scratch.data();
+  if (corners == nullptr) return GBox{};
+  const GUnitVector& d = fence.m_direction;
+  for (std::uint32_t i = 0; i < n; ++i) {
+    corners[i] = Along(fence.m_points[i], fence.m_front, d);
+    corners[n + i] = Along(fence.m_points[i], fence.m_back, d);
+  }
+  return BuildBox(2 * static_cast<unsigned long>(n), corners);
+}
+
+void GPtFence::FindPlanes(GPosition* planePoints, GUnitVector* planeNormals) const {
+  if (planePoints == nullptr || planeNormals == nullptr) {
+    Report(kNullPlanesMessage);
+    return;
+  }
+  const std::uint32_t n = m_count;
+  if (!HasPlanePoints(*this)) {
+    // A zero normal holds every point inside and separates no box.
+    for (std::uint64_t i = 0; i <= n; ++i) {
+      planePoints[i] = {0.0, 0.0, 0.0};
+      planeNormals[i] = {0.0, 0.0, 0.0};
+    }
+    return;
+  }
+  const GPosition* p = m_points;
+  const GUnitVector& d = m_direction;
+  const double turn = Dot(d, gmath::detail::Cross(Minus(p[1], p[0]), Minus(p[2], p[1])));
+  const bool counterClockwise = turn > 0.0;
+  planePoints[0] = Along(p[0], m_front, d);
+  planeNormals[0] = {-d.m_x, -d.m_y, -d.m_z};
+  for (std::uint32_t i = 1; i < n; ++i) {
+    const GVector e = Minus(p[i], p[i - 1]);
+    planePoints[i] = p[i];
+    planeNormals[i] = gmath::detail::UnitOf(counterClockwise ? gmath::detail::Cross(d, e)
+                                                             : gmath::detail::Cross(e, d));
+  }
+  planePoints[n] = Along(p[0], m_back, d);
+  planeNormals[n] = d;
+}
+
+void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints, GUnitVector* planeNormals,
+                   const GPosition& point, int* inside, long* err) {
+  *err = 0;
+  *inside = 1;
+  if (planePoints == nullptr || planeNormals == nullptr) {
+    Report(kNullPlanesMessage);
+    *inside = 0;
+    *err = kRejected;
+    return;
+  }
+  for (std::uint64_t i = 0; i <= fence.m_count; ++i) {
+    if (!(Dot(Minus(point, planePoints[i]), planeNormals[i]) >= 0.0)) {
+      *inside = 0;
+      return;
+    }
+  }
+}
+
+int GPtFence::operator&&(const GBox& box) const {
+  const double tol = GetDistanceTolerance();
+  if (!HasPlanePoints(*this)) return 1;
+  const std::uint64_t planes = std::uint64_t{m_count} + 1;
+  gmath::detail::Scratch<GPosition, kLocalPlanes> points(planes);
+  if (points.data() == nullptr) {
+    Report("PtFence&&: no memory");
+    return 0;
+  }
+  gmath::detail::Scratch<GUnitVector, kLocalPlanes> normals(planes);
+  if (normals.data() == nullptr) {
+    Report("PtFence&&: no memory");
+    return 0;
+  }
+  FindPlanes(points.data(), normals.data());
+  for (std::uint64_t i = 0; i < planes; ++i) {
+    if (Separates(box, points.data()[i], normals.data()[i], tol)) return 0;
+  }
+  return 1;
+}
+
+void Gassert_valid(const GPtFence& fence) {
+  Gassert_valid(fence.m_direction);
+  const std::uint32_t n = fence.m_count;
+  if (n < 4) Report("GPtFence: Less than 4 points");
+  if (fence.m_points == nullptr) {
+    Report(kNullPointsMessage);
+  } else if (n > 0) {
+    const GPosition* p = fence.m_points;
+    if (!p[0].IsEqual(p[n - 1])) Report("GPtFence: point set is not closed");
+    const double tol = GetDistanceTolerance();
+    const GUnitVector& d = fence.m_direction;
+    const double h = Dot(d, gmath::detail::Mean(n, p));
+    for (std::uint32_t i = 0; i < n; ++i) {
+      if (std::abs(h - Dot(d, p[i])) > tol) {
+        Report("GPtFence: point set is not planar with respect to direction vector");
+      }
+    }
+  }
+  // NaN depths are reported too: no test on the fence could use them.
+  if (!(fence.m_front >= fence.m_back) || !(fence.m_front <= gmath::detail::kHuge) ||
+      !(fence.m_back >= -gmath::detail::kHuge)) {
+    Report("GPtFence: invalid m_front or m_back");
+  }
+}
