@@ -4,13 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core3d/box_ops.h"
 #include "core3d/products_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "volumes/point_array.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
 using gmath::detail::Dot;
@@ -63,8 +62,8 @@ GPosition FarCorner(const GBox& box, const GUnitVector& n) {
 bool Separates(const GBox& box, const GPosition& p, const GUnitVector& n, double tol) {
   const GPosition c = FarCorner(box, n);
   const double d = -Dot(n, p);
-  const double s = n.m_x * (c.m_x + d * n.m_x) + n.m_y * (c.m_y + d * n.m_y) +
-                   n.m_z * (c.m_z + d * n.m_z);
+  const double s =
+      n.m_x * (c.m_x + d * n.m_x) + n.m_y * (c.m_y + d * n.m_y) + n.m_z * (c.m_z + d * n.m_z);
   return !(s >= -tol);
 }
 
@@ -115,26 +114,19 @@ GPtFence& GPtFence::operator*=(const GTransf& t) {
 }
 
 GPtFence& GPtFence::operator*=(const G4x4& g) {
-  GTransf t;
-  t = g;
-  return *this *= t;
+  return *this *= gmath::detail::TransfOf(g);
 }
 
 GBox PtFenceRange(const GPtFence& fence) {
   const std::uint32_t n = fence.m_count;
-  if (n > 0 && fence.m_points == nullptr) {
-    Report(kNullPointsMessage);
-    return gmath::detail::kNullBox;
-  }
-  gmath::detail::CornerScratch scratch(2 * std::uint64_t{n});
-  GPosition* corners = scratch.data();
-  if (corners == nullptr) return GBox{};
-  const GUnitVector& d = fence.m_direction;
-  for (std::uint32_t i = 0; i < n; ++i) {
-    corners[i] = Along(fence.m_points[i], fence.m_front, d);
-    corners[n + i] = Along(fence.m_points[i], fence.m_back, d);
-  }
-  return BuildBox(2 * static_cast<unsigned long>(n), corners);
+  return gmath::detail::CornerRange(n, fence.m_points, kNullPointsMessage, [&](GPosition* corners) {
+    const GUnitVector& d = fence.m_direction;
+    for (std::uint32_t i = 0; i < n; ++i) {
+      corners[i] = Along(fence.m_points[i], fence.m_front, d);
+      corners[n + i] = Along(fence.m_points[i], fence.m_back, d);
+    }
+    return true;
+  });
 }
 
 void GPtFence::FindPlanes(GPosition* planePoints, GUnitVector* planeNormals) const {

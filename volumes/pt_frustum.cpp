@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core3d/box_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
-#include "volumes/point_array.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
 using gmath::detail::Dot;
@@ -51,30 +50,25 @@ GPtFrustum& GPtFrustum::operator*=(const G4x4& g) {
 GBox PtFrustumRange(const GPtFrustum& frustum) {
   const GPtFence& fence = frustum.m_fence;
   const std::uint32_t n = fence.m_count;
-  if (n == 0) return BuildBox(0, nullptr);
-  if (fence.m_points == nullptr) {
-    Report("GPtFence: NULL pointer");
-    return gmath::detail::kNullBox;
-  }
-  const GUnitVector& d = fence.m_direction;
-  const GPosition& e = frustum.m_eyePoint;
-  const GPosition& p0 = fence.m_points[0];
-  const double hF = Dot(d, Minus(Along(p0, fence.m_front, d), e));
-  const double hB = Dot(d, Minus(Along(p0, fence.m_back, d), e));
-  gmath::detail::CornerScratch scratch(2 * std::uint64_t{n});
-  GPosition* corners = scratch.data();
-  if (corners == nullptr) return GBox{};
-  for (std::uint32_t i = 0; i < n; ++i) {
-    const GUnitVector u = BuildUnitVector(e, fence.m_points[i]);
-    const double k = Dot(u, d);
-    if (!(std::abs(k) >= gmath::detail::kDivisionGuard)) {
-      Report("GPtFrustum: fence point level with the eye point");
-      return gmath::detail::kInfiniteBox;
-    }
-    corners[i] = Along(e, hF / k, u);
-    corners[n + i] = Along(e, hB / k, u);
-  }
-  return BuildBox(2 * static_cast<unsigned long>(n), corners);
+  return gmath::detail::CornerRange(
+      n, fence.m_points, "GPtFence: NULL pointer", [&](GPosition* corners) {
+        const GUnitVector& d = fence.m_direction;
+        const GPosition& e = frustum.m_eyePoint;
+        const GPosition& p0 = fence.m_points[0];
+        const double hF = Dot(d, Minus(Along(p0, fence.m_front, d), e));
+        const double hB = Dot(d, Minus(Along(p0, fence.m_back, d), e));
+        for (std::uint32_t i = 0; i < n; ++i) {
+          const GUnitVector u = BuildUnitVector(e, fence.m_points[i]);
+          const double k = Dot(u, d);
+          if (!(std::abs(k) >= gmath::detail::kDivisionGuard)) {
+            Report("GPtFrustum: fence point level with the eye point");
+            return false;
+          }
+          corners[i] = Along(e, hF / k, u);
+          corners[n + i] = Along(e, hB / k, u);
+        }
+        return true;
+      });
 }
 
 void Gassert_valid(const GPtFrustum& frustum) {

@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core3d/box_ops.h"
 #include "core3d/products_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "gmath/frame.h"
-#include "volumes/point_array.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Report;
 
@@ -106,27 +105,21 @@ GRtPrism& GRtPrism::operator*=(const GTransf& t) {
 }
 
 GRtPrism& GRtPrism::operator*=(const G4x4& g) {
-  GTransf t;
-  t = g;
-  return *this *= t;
+  return *this *= gmath::detail::TransfOf(g);
 }
 
 GBox RtPrismRange(const GRtPrism& prism) {
   const std::uint32_t n = prism.m_count;
-  if (n > 0 && prism.m_points == nullptr) {
-    Report(kNullPointsMessage);
-    return gmath::detail::kNullBox;
-  }
-  gmath::detail::CornerScratch scratch(2 * std::uint64_t{n});
-  GPosition* corners = scratch.data();
-  if (corners == nullptr) return GBox{};
-  const GTransf& t = prism.m_transf;
-  for (std::uint32_t i = 0; i < n; ++i) {
-    const GPosition& p = prism.m_points[i];
-    corners[i] = gmath::detail::Transformed(p, t);
-    corners[n + i] = gmath::detail::Transformed(GPosition{p.m_x, p.m_y, p.m_z + prism.m_height}, t);
-  }
-  return BuildBox(2 * static_cast<unsigned long>(n), corners);
+  return gmath::detail::CornerRange(n, prism.m_points, kNullPointsMessage, [&](GPosition* corners) {
+    const GTransf& t = prism.m_transf;
+    for (std::uint32_t i = 0; i < n; ++i) {
+      const GPosition& p = prism.m_points[i];
+      corners[i] = gmath::detail::Transformed(p, t);
+      corners[n + i] =
+          gmath::detail::Transformed(GPosition{p.m_x, p.m_y, p.m_z + prism.m_height}, t);
+    }
+    return true;
+  });
 }
 
 void Gassert_valid(const GRtPrism& prism) {

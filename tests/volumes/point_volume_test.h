@@ -15,10 +15,10 @@ inline constexpr GUnitVector kUp = {0, 0, 1};
 
 // The closed unit square counter-clockwise about +z, and the square of
 // corners (+-1, +-1, 0).
-inline const std::vector<GPosition> kUnitSquare = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
-                                                   {0, 0, 0}};
-inline const std::vector<GPosition> kSquare = {{1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}, {1, -1, 0},
-                                               {1, 1, 0}};
+inline const std::vector<GPosition> kUnitSquare = {
+    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 0}};
+inline const std::vector<GPosition> kSquare = {
+    {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}, {1, -1, 0}, {1, 1, 0}};
 
 // A closed polygon of count points (the last repeats the first) on a
 // slanted ellipse: points that no two volumes' arithmetic treat alike.

@@ -12,8 +12,8 @@ class PtFenceTest : public GmathTest {
   // A fence over its own copy of the points.
   struct Fence {
     Fence(const std::vector<GPosition>& given, GUnitVector d, double front, double back)
-        : points(given), fence{static_cast<std::uint32_t>(given.size()), points.data(), d, front,
-                               back} {}
+        : points(given),
+          fence{static_cast<std::uint32_t>(given.size()), points.data(), d, front, back} {}
     std::vector<GPosition> points;
     GPtFence fence;
   };
@@ -35,7 +35,8 @@ class PtFenceTest : public GmathTest {
 
   static void Build(Scribbled<GPtFence>& target, const std::vector<GPosition>& pts, double front,
                     double back, long* err) {
-    BuildPtFence(static_cast<unsigned long>(pts.size()), pts.data(), kUp, front, back, target.value, err);
+    BuildPtFence(static_cast<unsigned long>(pts.size()), pts.data(), kUp, front, back, target.value,
+                 err);
   }
 };
 

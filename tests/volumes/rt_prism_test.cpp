@@ -124,8 +124,9 @@ TEST_F(RtPrismTest, TransformsChangeOnlyThePlacement) {
   moved *= g;
   EXPECT_TRUE(moved.m_transf.IsEqual(prism.m_transf * TranslateTransf({5, 0, 0})));
   const GBox box = RtPrismRange(prism);
-  EXPECT_TRUE(IsBox(RtPrismRange(moved), {{box.m_low.m_x + 5, box.m_low.m_y, box.m_low.m_z},
-                                          {box.m_high.m_x + 5, box.m_high.m_y, box.m_high.m_z}},
+  EXPECT_TRUE(IsBox(RtPrismRange(moved),
+                    {{box.m_low.m_x + 5, box.m_low.m_y, box.m_low.m_z},
+                     {box.m_high.m_x + 5, box.m_high.m_y, box.m_high.m_z}},
                     1e-13));
   EXPECT_NO_MESSAGES();
 }

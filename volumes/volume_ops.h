@@ -1,5 +1,5 @@
-#ifndef GMATH_VOLUMES_POINT_ARRAY_H
-#define GMATH_VOLUMES_POINT_ARRAY_H
+#ifndef GMATH_VOLUMES_VOLUME_OPS_H
+#define GMATH_VOLUMES_VOLUME_OPS_H
 
 #include <cmath>
 #include <cstddef>
@@ -8,12 +8,18 @@
 #include <memory>
 #include <new>
 
+#include "core3d/box_ops.h"
 #include "core3d/vector_ops.h"
+#include "frame/report.h"
+#include "gmath/core3d/box.h"
+#include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"
+#include "gmath/homogeneous/g4x4.h"
 
-// What the volumes that hold a caller's point array share: scratch storage
-// for their per-call work, the closing test of their builders, and the
-// plane geometry of the fence and the cones seen from an eye.
+// What the volumes share: scratch storage for the per-call work of those
+// that hold a caller's point array, the closing test of their builders,
+// the plane geometry of the volumes seen from an eye, and the conversion
+// through which a G4x4 reaches a volume.
 namespace gmath::detail {
 
 // The largest count a volume can hold: its m_count is 32-bit everywhere,
@@ -45,6 +51,14 @@ class Scratch {
   T* data_ = nullptr;
 };
 
+// The similarity transform of g (GTransf::operator=: the all-zero
+// transform when g is none).
+inline GTransf TransfOf(const G4x4& g) {
+  GTransf t;
+  t = g;
+  return t;
+}
+
 // Ranges keep 2n corners: local storage for polygons of up to 100 points.
 constexpr std::size_t kLocalCorners = 200;
 using CornerScratch = Scratch<GPosition, kLocalCorners>;
@@ -52,6 +66,25 @@ using CornerScratch = Scratch<GPosition, kLocalCorners>;
 // a - b.
 inline GVector Minus(const GPosition& a, const GPosition& b) {
   return {a.m_x - b.m_x, a.m_y - b.m_y, a.m_z - b.m_z};
+}
+
+// The range of a volume over n points: the box of 2n corners that
+// fill(corners) writes, on the stack up to 100 points. No points give
+// BuildBox's answer for none; a null array with points is reported with
+// nullMessage and gives the canonical null box; a refused heap block the
+// all-zero box. A fill that cannot find every corner answers false, and
+// the range is then the infinite box, which bounds anything.
+template <class Fill>
+GBox CornerRange(std::uint32_t n, const GPosition* points, const char* nullMessage, Fill fill) {
+  if (n > 0 && points == nullptr) {
+    Report(nullMessage);
+    return kNullBox;
+  }
+  CornerScratch scratch(2 * std::uint64_t{n});
+  GPosition* corners = scratch.data();
+  if (corners == nullptr) return GBox{};
+  if (n > 0 && !fill(corners)) return kInfiniteBox;
+  return BuildBox(2 * static_cast<unsigned long>(n), corners);
 }
 
 // p + t·d.
