@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "core3d/core3d_test.h"
@@ -20,53 +21,53 @@ inline const std::vector<GPosition> kUnitSquare = {
 inline const std::vector<GPosition> kSquare = {
     {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}, {1, -1, 0}, {1, 1, 0}};
 
-// A closed polygon of count points (the last repeats the first) on a
-// slanted ellipse: points that no two volumes' arithmetic treat alike.
-inline std::vector<GPosition> Polygon(std::size_t count) {
+// A closed polygon of count points on an ellipse off the origin, with a
+// repeated point inserted when `repeat`: the same corners in an array one
+// longer, which takes ranges from the stack to the heap at 100 points.
+inline std::vector<GPosition> Polygon(std::size_t count, bool repeat = false) {
   std::vector<GPosition> points;
   for (std::size_t i = 0; i + 1 < count; ++i) {
     const double a = 2 * kPi * static_cast<double>(i) / static_cast<double>(count - 1);
     points.push_back({3 * std::cos(a) + 0.1, 2 * std::sin(a) - 0.3, 0.25});
   }
   points.push_back(points.front());
+  if (repeat) points.insert(points.begin() + 7, points[7]);
   return points;
 }
 
 inline bool SameBits(const GBox& a, const GBox& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline ::testing::AssertionResult IsBox(const GBox& box, const GBox& expected, double tol = 0.0) {
-  if (HasXyz(box.m_low, expected.m_low.m_x, expected.m_low.m_y, expected.m_low.m_z, tol) &&
-      HasXyz(box.m_high, expected.m_high.m_x, expected.m_high.m_y, expected.m_high.m_z, tol)) {
+  const GPosition &l = expected.m_low, &h = expected.m_high;
+  if (HasXyz(box.m_low, l.m_x, l.m_y, l.m_z, tol) && HasXyz(box.m_high, h.m_x, h.m_y, h.m_z, tol)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure()
-         << "(" << box.m_low.m_x << ", " << box.m_low.m_y << ", " << box.m_low.m_z << ")-("
-         << box.m_high.m_x << ", " << box.m_high.m_y << ", " << box.m_high.m_z << ")";
+  const auto text = [](const GPosition& p) {
+    return "(" + std::to_string(p.m_x) + ", " + std::to_string(p.m_y) + ", " +
+           std::to_string(p.m_z) + ")";
+  };
+  return ::testing::AssertionFailure() << text(box.m_low) << "-" << text(box.m_high);
 }
 
-// A value and its point array, both filled with a pattern, so that a test
-// sees whether an operation wrote anything.
+// A volume over an array, both filled with a pattern, and a copy of every
+// byte of them: a failed operation must leave them as they were.
 template <class Volume>
 struct Scribbled {
   explicit Scribbled(std::size_t room) : points(room) {
     std::memset(points.data(), 0x5a, room * sizeof(GPosition));
     std::memset(&value, 0x5a, sizeof value);
   }
-  // Padding included, so that a comparison sees every byte.
-  Scribbled(const Scribbled& other) : points(other.points) {
-    std::memcpy(&value, &other.value, sizeof value);
+  void Keep() {
+    kept = points;
+    std::memcpy(&keptValue, &value, sizeof value);
   }
-  Scribbled& operator=(const Scribbled&) = delete;
-  std::vector<GPosition> points;
-  Volume value;
+  bool Unchanged() const {
+    return std::memcmp(&value, &keptValue, sizeof value) == 0 && points.size() == kept.size() &&
+           std::memcmp(points.data(), kept.data(), points.size() * sizeof(GPosition)) == 0;
+  }
+  std::vector<GPosition> points, kept;
+  Volume value, keptValue;
 };
-
-template <class Volume>
-bool Unchanged(const Scribbled<Volume>& before, const Scribbled<Volume>& after) {
-  return std::memcmp(&before.value, &after.value, sizeof before.value) == 0 &&
-         std::memcmp(before.points.data(), after.points.data(),
-                     before.points.size() * sizeof(GPosition)) == 0;
-}
 
 }  // namespace gmath::test
 
