@@ -79,6 +79,9 @@ TEST_F(PtFenceTest, PlanesOfTheUnitSquare) {
     EXPECT_TRUE(HasXyz(square.normals[i], n.m_x, n.m_y, n.m_z)) << i;
   }
   EXPECT_TRUE(IsBox(PtFenceRange(square.fence), {{0, 0, -1}, {1, 1, 2}}));
+  // Collinear first points count as clockwise, whatever follows.
+  const Fence collinear({{0, 0, 0}, {0.5, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}}, 2, -1);
+  EXPECT_TRUE(HasXyz(collinear.normals[1], 0, -1, 0));
   EXPECT_NO_MESSAGES();
 }
 
