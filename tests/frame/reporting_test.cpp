@@ -5,6 +5,7 @@
 
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
+#include "textio/text_file.h"
 
 namespace {
 
@@ -15,57 +16,28 @@ void Report(const char* text) {
   invld(nullptr, copy.data(), 1);
 }
 
-std::string StreamText(FILE* stream) {
-  std::rewind(stream);
-  std::string text;
-  for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream)) text.push_back(static_cast<char>(c));
-  return text;
-}
-
 TEST_F(ReportingTest, StreamGetsTheLineAndTheRegistryIsNotConsulted) {
-  FILE* stream = std::tmpfile();
-  ASSERT_NE(stream, nullptr);
+  gmath::test::TextFile stream;
   std::string text = "to the stream";
-  invld(stream, text.data(), 1);
-  EXPECT_EQ(StreamText(stream), "#~# to the stream\n");
-  std::fclose(stream);
+  invld(stream.get(), text.data(), 1);
+  EXPECT_EQ(stream.All(), "#~# to the stream\n");
   EXPECT_FALSE(RegistryKeyExists());
   EXPECT_NO_MESSAGES();
 }
 
-TEST_F(ReportingTest, LevelTwoAndAboveAppendOneLinePerMessage) {
-  PutRegistryValue("ValidateReleaseMath", 2);
-  Report("first");
-  Report("second");
-  EXPECT_EQ(LogText(), "#~# first\n#~# second\n");
-  PutRegistryValue("ValidateReleaseMath", 7);
-  Report("third");
-  EXPECT_EQ(LogText(), "#~# first\n#~# second\n#~# third\n");
-  EXPECT_MESSAGES("first", "second", "third");
-}
-
-// The level is signed: 0xFFFFFFFF is -1 and keeps the log closed.
-TEST_F(ReportingTest, LevelsBelowTwoDropTheMessageButTheObserverSeesIt) {
-  for (std::uint32_t level : {0U, 1U, 0xFFFFFFFFU}) {
-    PutRegistryValue("ValidateReleaseMath", level);
-    Report("dropped");
-  }
-  EXPECT_FALSE(std::filesystem::exists(WorkDirectory() / "math_assert_release.log"));
-  EXPECT_MESSAGES("dropped", "dropped", "dropped");
-}
-
-TEST_F(ReportingTest, ALevelChangeTakesEffectAtTheNextMessage) {
-  PutRegistryValue("ValidateReleaseMath", 1);
-  Report("before");
-  PutRegistryValue("ValidateReleaseMath", 2);
-  Report("after");
-  EXPECT_EQ(LogText(), "#~# after\n");
-}
-
-TEST_F(ReportingTest, MissingLevelDropsTheFirstMessageAndCreatesTheValue) {
-  Report("first");
-  EXPECT_FALSE(std::filesystem::exists(WorkDirectory() / "math_assert_release.log"));
+// The level is read at every message: a missing one is created and drops
+// the message, levels below 2 (0xFFFFFFFF is -1) drop it, 2 and above
+// append one line each. The observer sees every message; null is empty.
+TEST_F(ReportingTest, LevelDecidesAtEachMessageWhetherTheLogGetsALine) {
+  Report("missing");
   EXPECT_TRUE(GetRegistryValue("ValidateReleaseMath").has_value());
+  for (std::uint32_t level : {0U, 1U, 0xFFFFFFFFU, 2U, 7U}) {
+    PutRegistryValue("ValidateReleaseMath", level);
+    Report(std::to_string(level).c_str());
+  }
+  invld(nullptr, nullptr, 1);
+  EXPECT_EQ(LogText(), "#~# 2\n#~# 7\n#~# \n");
+  EXPECT_MESSAGES("missing", "0", "1", "4294967295", "2", "7", "");
 }
 
 // Only a fresh process shows the priming: its first message creates the
@@ -82,19 +54,16 @@ TEST_F(ReportingTest, FirstMessageOfAProcessCreatesTheLevelWithZero) {
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(ReportingTest, UnopenableLogFallsBackToStandardError) {
-  PutRegistryValue("ValidateReleaseMath", 2);
+// The message goes to standard error instead; a caller is handed no file.
+TEST_F(ReportingTest, UnopenableLog) {
+  PutRegistryValue("ValidateReleaseMath", 5);
   std::filesystem::create_directory(WorkDirectory() / "math_assert_release.log");
   ::testing::internal::CaptureStderr();
   Report("to stderr");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "#~# to stderr\n");
-}
-
-TEST_F(ReportingTest, NullMessageIsReportedAsEmpty) {
-  PutRegistryValue("ValidateReleaseMath", 2);
-  invld(nullptr, nullptr, 1);
-  EXPECT_EQ(LogText(), "#~# \n");
-  EXPECT_MESSAGES("");
+  FILE* file = nullptr;
+  EXPECT_EQ(MathDebugOutputFilePtr(&file, 1), 5);
+  EXPECT_EQ(file, nullptr);
 }
 
 TEST_F(ReportingTest, OutputFileIsHandedOutOnlyAtOrAboveTheCallersLevel) {
@@ -111,14 +80,6 @@ TEST_F(ReportingTest, OutputFileIsHandedOutOnlyAtOrAboveTheCallersLevel) {
   EXPECT_EQ(file, owned);
   std::fclose(owned);
   EXPECT_EQ(LogText(), "caller's own line\n");
-}
-
-TEST_F(ReportingTest, OutputFileIsNotHandedOutWhenTheLogCannotOpen) {
-  PutRegistryValue("ValidateReleaseMath", 5);
-  std::filesystem::create_directory(WorkDirectory() / "math_assert_release.log");
-  FILE* file = nullptr;
-  EXPECT_EQ(MathDebugOutputFilePtr(&file, 1), 5);
-  EXPECT_EQ(file, nullptr);
 }
 
 int promptCalls = 0;
@@ -147,6 +108,8 @@ TEST_F(AssertDebugTest, NonZeroLevelOnlyPrints) {
   Gassert_debug("checked");
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Gassert - checked\n");
   EXPECT_EQ(promptCalls, 0);
+  EXPECT_EQ(SetAssertPrompt(nullptr), &Prompt);
+  EXPECT_EQ(SetAssertPrompt(&Prompt), nullptr);
 }
 
 TEST_F(AssertDebugTest, LevelZeroOrMissingAsksAndIgnoreReturns) {
@@ -158,34 +121,24 @@ TEST_F(AssertDebugTest, LevelZeroOrMissingAsksAndIgnoreReturns) {
   EXPECT_EQ(GetRegistryValue("ValidateReleaseMath"), 0U);
 }
 
+// An unshown box (0) counts as Abort.
 TEST_F(AssertDebugTest, AbortEndsTheProcess) {
-  promptAnswer = GASSERT_ABORT;
-  EXPECT_DEATH(Gassert_debug("abort"), "");
+  for (int answer : {int{GASSERT_ABORT}, 0}) {
+    promptAnswer = answer;
+    EXPECT_DEATH(Gassert_debug("abort"), "") << answer;
+  }
 }
 
-TEST_F(AssertDebugTest, AnUnshownBoxCountsAsAbort) {
-  promptAnswer = 0;
-  EXPECT_DEATH(Gassert_debug("no box"), "");
-}
-
+TEST_F(AssertDebugTest, RetryTrapsIntoTheDebugger) {
+  promptAnswer = GASSERT_RETRY;
 #ifdef _WIN32
-// With no debugger attached, the breakpoint exception ends the process and
-// its code becomes the exit code.
-TEST_F(AssertDebugTest, RetryTrapsIntoTheDebugger) {
-  constexpr int kBreakpointException = static_cast<int>(0x80000003U);
-  promptAnswer = GASSERT_RETRY;
-  EXPECT_EXIT(Gassert_debug("retry"), ::testing::ExitedWithCode(kBreakpointException), "");
-}
+  // With no debugger attached, the breakpoint exception ends the process
+  // and its code becomes the exit code.
+  const int breakpointException = static_cast<int>(0x80000003U);
+  EXPECT_EXIT(Gassert_debug("retry"), ::testing::ExitedWithCode(breakpointException), "");
 #else
-TEST_F(AssertDebugTest, RetryTrapsIntoTheDebugger) {
-  promptAnswer = GASSERT_RETRY;
   EXPECT_EXIT(Gassert_debug("retry"), ::testing::KilledBySignal(SIGTRAP), "");
-}
 #endif
-
-TEST_F(AssertDebugTest, PromptCanBeReplacedAndRestored) {
-  EXPECT_EQ(SetAssertPrompt(nullptr), &Prompt);
-  EXPECT_EQ(SetAssertPrompt(&Prompt), nullptr);
 }
 
 }  // namespace
