@@ -1,8 +1,6 @@
 #ifndef GMATH_TESTS_CORE3D_BOX_FIXTURE_H
 #define GMATH_TESTS_CORE3D_BOX_FIXTURE_H
 
-#include <cstring>
-
 #include "homogeneous/homogeneous_test.h"
 
 namespace gmath::test {
@@ -13,12 +11,12 @@ class BoxFixture : public GmathTest {
   static constexpr GBox kNullBox = {{1e30, 1e30, 1e30}, {-1e30, -1e30, -1e30}};
   static constexpr GBox kInfiniteBox = {{-1e30, -1e30, -1e30}, {1e30, 1e30, 1e30}};
 
-  static bool SameBits(const GBox& a, const GBox& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
   // Both corners within tol (0: exactly).
   static ::testing::AssertionResult Is(const GBox& box, const GBox& expected, double tol = 0.0) {
     const GPosition& l = expected.m_low;
     const GPosition& h = expected.m_high;
-    if (HasXyz(box.m_low, l.m_x, l.m_y, l.m_z, tol) && HasXyz(box.m_high, h.m_x, h.m_y, h.m_z, tol)) {
+    if (HasXyz(box.m_low, l.m_x, l.m_y, l.m_z, tol) &&
+        HasXyz(box.m_high, h.m_x, h.m_y, h.m_z, tol)) {
       return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()

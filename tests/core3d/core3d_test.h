@@ -1,7 +1,9 @@
 #ifndef GMATH_TESTS_CORE3D_CORE3D_TEST_H
 #define GMATH_TESTS_CORE3D_CORE3D_TEST_H
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -46,6 +48,46 @@ inline ::testing::AssertionResult HasRows(const GMatrix& m, const GMatrix& expec
   return ::testing::AssertionSuccess();
 }
 
+template <class T>
+::testing::AssertionResult HasFlags(const T& t, int rotation, int reflection, int shear) {
+  if (t.m_hasRotation == rotation && t.m_hasReflection == reflection && t.m_hasShear == shear) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "flags " << int{t.m_hasRotation} << int{t.m_hasReflection} << int{t.m_hasShear};
+}
+
+// Bit for bit: a value left untouched or copied unchanged. Transforms are
+// compared up to their flags, since a copy need not carry the padding.
+template <class T>
+bool SameBits(const T& a, const T& b) {
+  return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+inline bool SameBits(const GTransf& a, const GTransf& b) {
+  return std::memcmp(&a, &b, gmath::detail::kTransfEnd) == 0;
+}
+inline bool SameBits(const GTransf2d& a, const GTransf2d& b) {
+  return std::memcmp(&a, &b, gmath::detail::kTransf2dEnd) == 0;
+}
+
+// The larger of CheckOrthogonal's two deviations.
+inline double OrthoDeviation(const GMatrix& m) {
+  double diagonal = 0;
+  double offDiagonal = 0;
+  CheckOrthogonal(m, &diagonal, &offDiagonal);
+  return std::max(diagonal, offDiagonal);
+}
+
+// (p·M)·s + t, the way a transform moves a position.
+inline GPosition Apply(const GTransf& t, const GPosition& p) {
+  const auto& m = t.m_matrix.m_matrix;
+  double q[3];
+  for (int j = 0; j < 3; ++j) {
+    q[j] = (p.m_x * m[0][j] + p.m_y * m[1][j] + p.m_z * m[2][j]) * t.m_scaling;
+  }
+  return {q[0] + t.m_translation.m_x, q[1] + t.m_translation.m_y, q[2] + t.m_translation.m_z};
+}
+
 // Random values from a fixed seed, which every failure message names. Each
 // draw is a statement of its own: argument evaluation order is unspecified.
 class Random {
@@ -76,6 +118,14 @@ class Random {
   std::mt19937 generator_;
   ::testing::ScopedTrace trace_;
 };
+
+// A similarity of random rotation or reflection, scale and translation.
+inline GTransf RandomSimilarity(Random& random) {
+  const GMatrix m = random.Orthogonal();
+  const bool reflection = GetDeterminant(m) < 0;
+  const double scale = random.Uniform(0.1, 10);
+  return BuildTransf(m, random.Vector(100), scale, !reflection, reflection, 0);
+}
 
 }  // namespace gmath::test
 

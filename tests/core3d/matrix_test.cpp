@@ -69,17 +69,6 @@ TEST_F(MatrixTest, ReflectionUsesTheNormalAsGiven) {
       HasRows(Reflection(BuildUnitVector(1, 1, 0)), {{{0, -1, 0}, {-1, 0, 0}, {0, 0, 1}}}, 1e-15));
 }
 
-TEST_F(MatrixTest, RotationsAndReflectionsAreEuclidean) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    Random random(seed);
-    EXPECT_EQ(random.Orthogonal().IsEuclidean(), 1);
-  }
-  EXPECT_EQ(Diagonal(2, 2, 2).IsEuclidean(), 0);
-  EXPECT_EQ(Diagonal(1, 1, 0).IsEuclidean(), 0);
-  EXPECT_EQ(Diagonal(1, kNaN, 1).IsEuclidean(), 0);
-  EXPECT_EQ(GMatrix({{{1, 1, 0}, {0, 1, 0}, {0, 0, 1}}}).IsEuclidean(), 0);
-}
-
 // s·I has the exact scale s, and the tolerance is set to s - 1 itself.
 TEST_F(MatrixTest, EuclideanScaleBoundIsInclusive) {
   const double s = 1 + 1024 * DBL_EPSILON;

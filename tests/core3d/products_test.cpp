@@ -39,43 +39,6 @@ TEST_F(ProductsTest, TransformsMoveEachKindItsOwnWay) {
   EXPECT_MESSAGES("GUnitVector: multiplying by trans, trans has Shear");
 }
 
-TEST_F(ProductsTest, CaretAppliesTheInverse) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    Random random(seed);
-    const GTransf t = RandomSimilarity(random);
-    const GVector v = random.Vector(10);
-    GPosition p = {v.m_x, v.m_y, v.m_z};
-    p *= t;
-    EXPECT_TRUE(HasXyz(p ^ t, v.m_x, v.m_y, v.m_z, 1e-12));
-    EXPECT_TRUE(HasXyz((v * t) ^ t, v.m_x, v.m_y, v.m_z, 1e-12));
-    const GUnitVector u = random.Direction();
-    EXPECT_TRUE(HasXyz((u * t) ^ t, u.m_x, u.m_y, u.m_z, 1e-15));
-  }
-  EXPECT_NO_MESSAGES();
-  EXPECT_TRUE(HasXyz(GPosition{1, 0, 0} ^ ScaleTransf(0.0), 1e30, 0, 0));
-  EXPECT_MESSAGES("GTransf: not invertible", "GTransf: m_scaling is 0.0");
-}
-
-TEST_F(ProductsTest, G4x4MovesValuesLikeItsTransform) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    Random random(seed);
-    const GTransf t = RandomSimilarity(random);
-    G4x4 g = {};
-    g = t;
-    for (int i = 0; i < 10; ++i) {
-      const GVector v = random.Vector(100);
-      GPosition byTransf = {v.m_x, v.m_y, v.m_z};
-      GPosition byG4x4 = byTransf;
-      byTransf *= t;
-      byG4x4 *= g;
-      EXPECT_TRUE(HasXyz(byG4x4, byTransf.m_x, byTransf.m_y, byTransf.m_z, 1e-10));
-      const GVector moved = v * t;
-      EXPECT_TRUE(HasXyz(g * v, moved.m_x, moved.m_y, moved.m_z, 1e-10));
-    }
-  }
-  EXPECT_NO_MESSAGES();
-}
-
 // The matrix-last form reads translation (3, 7, 11) and perspective (12,
 // 13, 14) where the matrix-first form reads the others; vectors drop the
 // translation but keep element 15 in the weight.

@@ -1,5 +1,7 @@
+#include <array>
+
+#include "core3d/core3d_test.h"
 #include "core3d/vector_ops.h"
-#include "planar/planar_test.h"
 
 namespace {
 
@@ -11,12 +13,6 @@ constexpr GUnitVector kZ = {0, 0, 1};
 
 class RepairTest : public GmathTest {
  protected:
-  // (p·M)·s + t, the way a transform moves a position.
-  static GPosition Apply(const GTransf& t, const GPosition& p) {
-    const GVector q = gmath::detail::RowTimes(p, t.m_matrix);
-    const GVector& u = t.m_translation;
-    return {q.m_x * t.m_scaling + u.m_x, q.m_y * t.m_scaling + u.m_y, q.m_z * t.m_scaling + u.m_z};
-  }
   static GMatrix Rxyz(double x, double y, double z) {
     return Rotation(x, kX) * Rotation(y, kY) * Rotation(z, kZ);
   }
@@ -27,44 +23,43 @@ class RepairTest : public GmathTest {
     return std::abs(other[0]) + std::abs(other[1]) + std::abs(other[2]);
   }
   static GTransf Unfinished() { return BuildTransf(Diagonal(7, 7, 7), {7, 7, 7}, 7, 7, 7, 7); }
+  // The three angles of t, with code 0 and the translation as the origin.
+  static std::array<double, 3> Angles(const GTransf& t) {
+    std::array<double, 3> a = {9, 9, 9};
+    GPosition origin;
+    EXPECT_EQ(GetRotAngles(t, &a[0], &a[1], &a[2], origin), 0);
+    const GVector& u = t.m_translation;
+    EXPECT_TRUE(HasXyz(origin, u.m_x, u.m_y, u.m_z));
+    return a;
+  }
 };
 
+// Local coordinates (2, -3, 5) in the old frame land on the same local
+// coordinates in the new frame.
 TEST_F(RepairTest, OldToNewCarriesTheOldFrameOntoTheNew) {
-  long err = -1;
-  GTransf t = Unfinished();
-  OldToNewTransf({4, 5, 6}, kX, kY, {4, 5, 6}, kX, kY, t, &err);
-  EXPECT_EQ(err, 0);
-  EXPECT_TRUE(t.IsIdentity());
-  OldToNewTransf({0, 0, 0}, kX, kY, {1, 2, 3}, kY, {-1, 0, 0}, t, &err);
-  EXPECT_TRUE(HasXyz(Apply(t, {1, 0, 0}), 1, 3, 3));
-  EXPECT_TRUE(HasFlags(t, 1, 0, 0));
-  EXPECT_EQ(t.m_scaling, 1.0);
-
+  const auto at = [](const GPosition& o, const GVector& x, const GVector& y) {
+    const GVector z = gmath::detail::Cross(x, y);
+    return GPosition{o.m_x + 2 * x.m_x - 3 * y.m_x + 5 * z.m_x,
+                     o.m_y + 2 * x.m_y - 3 * y.m_y + 5 * z.m_y,
+                     o.m_z + 2 * x.m_z - 3 * y.m_z + 5 * z.m_z};
+  };
   for (unsigned seed : {1u, 2u, 3u, 4u}) {
     Random random(seed);
     const GPosition oldOrigin = {random.Uniform(-9, 9), random.Uniform(-9, 9), 1};
     const GPosition newOrigin = {random.Uniform(-9, 9), 2, random.Uniform(-9, 9)};
-    const GUnitVector oldX = random.Direction();
-    const GUnitVector newX = random.Direction();
-    GUnitVector oldY = random.Direction();
-    GUnitVector newY = random.Direction();
-    ModifyOrthoVector(oldX, oldY);
-    ModifyOrthoVector(newX, newY);
-    OldToNewTransf(oldOrigin, oldX, oldY, newOrigin, newX, newY, t, &err);
+    GUnitVector axes[4];  // old x, old y, new x, new y
+    for (GUnitVector& axis : axes) axis = random.Direction();
+    ModifyOrthoVector(axes[0], axes[1]);
+    ModifyOrthoVector(axes[2], axes[3]);
+    GTransf t = Unfinished();
+    long err = -1;
+    OldToNewTransf(oldOrigin, axes[0], axes[1], newOrigin, axes[2], axes[3], t, &err);
     ASSERT_EQ(err, 0);
-    const GVector oldZ = gmath::detail::Cross(oldX, oldY);
-    const GVector newZ = gmath::detail::Cross(newX, newY);
-    // Local coordinates (2, -3, 5) in the old frame land on the same ones in
-    // the new frame.
-    const auto at = [](const GPosition& o, const GVector& x, const GVector& y, const GVector& z) {
-      return GPosition{o.m_x + 2 * x.m_x - 3 * y.m_x + 5 * z.m_x,
-                       o.m_y + 2 * x.m_y - 3 * y.m_y + 5 * z.m_y,
-                       o.m_z + 2 * x.m_z - 3 * y.m_z + 5 * z.m_z};
-    };
-    const GPosition image = Apply(t, at(oldOrigin, oldX, oldY, oldZ));
-    const GPosition expected = at(newOrigin, newX, newY, newZ);
+    EXPECT_TRUE(HasFlags(t, 1, 0, 0));
+    EXPECT_EQ(t.m_scaling, 1.0);
+    const GPosition expected = at(newOrigin, axes[2], axes[3]);
+    const GPosition image = Apply(t, at(oldOrigin, axes[0], axes[1]));
     EXPECT_TRUE(HasXyz(image, expected.m_x, expected.m_y, expected.m_z, 1e-12));
-    EXPECT_TRUE(HasXyz(Apply(t, oldOrigin), newOrigin.m_x, newOrigin.m_y, newOrigin.m_z, 1e-13));
   }
   EXPECT_NO_MESSAGES();
 }
@@ -107,11 +102,7 @@ TEST_F(RepairTest, HealerRepairsADriftedRotationInPlace) {
   GTransfHealer(t, t, &healed, &err);
   EXPECT_EQ(healed, 1);
   EXPECT_EQ(err, 0);
-  double diagonal = 1;
-  double offDiagonal = 1;
-  CheckOrthogonal(t.m_matrix, &diagonal, &offDiagonal);
-  EXPECT_LT(diagonal, 1e-15);
-  EXPECT_LT(offDiagonal, 1e-15);
+  EXPECT_LT(OrthoDeviation(t.m_matrix), 1e-15);
   EXPECT_TRUE(HasRows(t.m_matrix, m, 2e-9));
   EXPECT_TRUE(HasFlags(t, 1, 0, 0));
   EXPECT_TRUE(HasXyz(t.m_translation, 1, 2, 3));
@@ -149,23 +140,13 @@ TEST_F(RepairTest, RotAnglesReproduceTheRotationWithTheSmallerTriple) {
     const double y = random.Uniform(-kPi / 2, kPi / 2);
     const double z = random.Uniform(-kPi, kPi);
     const GTransf t = BuildTransf(Rxyz(x, y, z), {1, 2, 3}, 5, 1, 0, 0);
-    double a[3];
-    GPosition origin;
-    EXPECT_EQ(GetRotAngles(t, &a[0], &a[1], &a[2], origin), 0);
+    const auto a = Angles(t);
     EXPECT_TRUE(HasRows(Rxyz(a[0], a[1], a[2]), t.m_matrix, 1e-14));
     const double magnitude = std::abs(a[0]) + std::abs(a[1]) + std::abs(a[2]);
     const double smaller =
         std::min(std::abs(x) + std::abs(y) + std::abs(z), OtherMagnitude(x, y, z));
     EXPECT_NEAR(magnitude, smaller, 1e-12);
-    EXPECT_TRUE(HasXyz(origin, 1, 2, 3));
   }
-  double a[3];
-  GPosition origin;
-  GetRotAngles(RotateTransf(2.5, kX) * RotateTransf(0.2, kY) * RotateTransf(-2.8, kZ), &a[0], &a[1],
-               &a[2], origin);
-  EXPECT_NEAR(a[0], 2.5 - kPi, 1e-14);
-  EXPECT_NEAR(a[1], kPi - 0.2, 1e-14);
-  EXPECT_NEAR(a[2], kPi - 2.8, 1e-14);
 }
 
 // Rx(3pi/4)·Rz(3pi/4): both triples, (3pi/4, 0, 3pi/4) and (-pi/4, pi,
@@ -176,9 +157,7 @@ TEST_F(RepairTest, RotAnglesTieGoesToTheSecondTriple) {
   const double first = 2 * std::abs(std::atan2(r, -r));
   const double second = 2 * std::abs(std::atan2(-r, r)) + kPi;
   if (first != second) GTEST_SKIP() << "this atan2 rounds the two sums apart";
-  double a[3];
-  GPosition origin;
-  GetRotAngles(BuildTransf(m, {}, 1, 1, 0, 0), &a[0], &a[1], &a[2], origin);
+  const auto a = Angles(BuildTransf(m, {}, 1, 1, 0, 0));
   EXPECT_EQ(a[0], std::atan2(-r, r));
   EXPECT_EQ(a[1], kPi);
   EXPECT_EQ(a[2], std::atan2(-r, r));
@@ -190,26 +169,18 @@ TEST_F(RepairTest, RotAnglesInGimbalLock) {
   for (double sine : {1.0, -1.0}) {
     const GMatrix y = Rotation(0.0, sine, kY);
     const GTransf t = BuildTransf(Rotation(0.7, kX) * y * Rotation(0.2, kZ), {}, 1, 1, 0, 0);
-    double a[3];
-    GPosition origin;
-    GetRotAngles(t, &a[0], &a[1], &a[2], origin);
+    const auto a = Angles(t);
     EXPECT_NEAR(a[0], sine > 0 ? 0.5 : 0.9, 1e-15);
     EXPECT_EQ(a[1], sine * gmath::test::kPi / 2);
     EXPECT_EQ(a[2], 0.0);
     EXPECT_TRUE(HasRows(Rxyz(a[0], a[1], a[2]), t.m_matrix, 1e-15));
   }
-  double a[3];
-  GPosition origin;
-  GetRotAngles(RotateTransf(kPi / 2, kY), &a[0], &a[1], &a[2], origin);
-  EXPECT_TRUE(HasXyz(GVector{a[0], a[1], a[2]}, 0, kPi / 2, 0));
 }
 
 TEST_F(RepairTest, RotAnglesOfAReflectionAreZero) {
-  double a[3] = {9, 9, 9};
-  GPosition origin;
-  GetRotAngles(ReflectTransf(kX, {2, 0, 0}), &a[0], &a[1], &a[2], origin);
-  EXPECT_TRUE(HasXyz(GVector{a[0], a[1], a[2]}, 0, 0, 0));
-  EXPECT_TRUE(HasXyz(origin, 4, 0, 0));
+  const GTransf mirror = ReflectTransf(kX, {2, 0, 0});
+  ASSERT_TRUE(HasXyz(mirror.m_translation, 4, 0, 0));
+  EXPECT_EQ(Angles(mirror), (std::array<double, 3>{0, 0, 0}));
 }
 
 }  // namespace

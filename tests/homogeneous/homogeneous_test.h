@@ -21,14 +21,6 @@ inline ::testing::AssertionResult HasElements(const G4x4& g, const G4x4& expecte
   return ::testing::AssertionSuccess();
 }
 
-// A similarity of random rotation or reflection, scale and translation.
-inline GTransf RandomSimilarity(Random& random) {
-  const GMatrix m = random.Orthogonal();
-  const bool reflection = GetDeterminant(m) < 0;
-  const double scale = random.Uniform(0.1, 10);
-  return BuildTransf(m, random.Vector(100), scale, !reflection, reflection, 0);
-}
-
 // Entries in [-1, 1] with 4 added on the diagonal: far from singular.
 inline G4x4 RandomWellConditioned(Random& random) {
   G4x4 g;

@@ -2,7 +2,6 @@
 #define GMATH_TESTS_PLANAR_PLANAR_TEST_H
 
 #include <cmath>
-#include <cstring>
 
 #include "core3d/core3d_test.h"
 #include "gmath/gmath.h"
@@ -39,28 +38,6 @@ inline ::testing::AssertionResult HasBox(const GBox2d& b, double lowX, double lo
   }
   return ::testing::AssertionFailure() << "(" << b.m_low.m_x << ", " << b.m_low.m_y << ")-("
                                        << b.m_high.m_x << ", " << b.m_high.m_y << ")";
-}
-
-template <class T>
-::testing::AssertionResult HasFlags(const T& t, int rotation, int reflection, int shear) {
-  if (t.m_hasRotation == rotation && t.m_hasReflection == reflection && t.m_hasShear == shear) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure()
-         << "flags " << int{t.m_hasRotation} << int{t.m_hasReflection} << int{t.m_hasShear};
-}
-
-// Bit for bit: a value left untouched or copied unchanged. Transforms are
-// compared up to their flags, since a copy need not carry the padding.
-template <class T>
-bool SameBits(const T& a, const T& b) {
-  return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
-inline bool SameBits(const GTransf& a, const GTransf& b) {
-  return std::memcmp(&a, &b, gmath::detail::kTransfEnd) == 0;
-}
-inline bool SameBits(const GTransf2d& a, const GTransf2d& b) {
-  return std::memcmp(&a, &b, gmath::detail::kTransf2dEnd) == 0;
 }
 
 }  // namespace gmath::test
