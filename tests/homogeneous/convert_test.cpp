@@ -1,4 +1,6 @@
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "homogeneous/homogeneous_test.h"
 
@@ -44,8 +46,8 @@ TEST_F(ConvertTest, TransfToG4x4IsExact) {
   G4x4 g;
   std::memset(&g, 0x5a, sizeof g);
   g = BuildTransf(m, {7, 8, 9}, 3.0, 0, 1, 1);
-  EXPECT_TRUE(HasElements(g, {{3 * 0.1, 3 * 0.2, 3 * 0.3, 0, 3 * 0.4, 3 * 0.5, 3 * 0.6, 0,
-                               3 * 0.7, 3 * 0.8, 3 * 0.9, 0, 7, 8, 9, 1}}));
+  EXPECT_TRUE(HasElements(g, {{3 * 0.1, 3 * 0.2, 3 * 0.3, 0, 3 * 0.4, 3 * 0.5, 3 * 0.6, 0, 3 * 0.7,
+                               3 * 0.8, 3 * 0.9, 0, 7, 8, 9, 1}}));
 }
 
 TEST_F(ConvertTest, SimilaritiesComeBack) {
@@ -64,21 +66,15 @@ TEST_F(ConvertTest, SimilaritiesComeBack) {
 }
 
 TEST_F(ConvertTest, OtherMatricesGiveTheZeroTransform) {
-  G4x4 w2 = kIdentity4x4;
-  w2.m_matrix[15] = 2;
-  G4x4 perspective = kIdentity4x4;
-  perspective.m_matrix[3] = 1e-6;
-  G4x4 stretched = kIdentity4x4;
-  stretched.m_matrix[10] = 2;
-  G4x4 flat = kIdentity4x4;
-  flat.m_matrix[10] = 0;
-  G4x4 notANumber = kIdentity4x4;
-  notANumber.m_matrix[15] = kNaN;
-  G4x4 huge = kIdentity4x4;
-  for (int k : {0, 5, 10}) huge.m_matrix[k] = 1e200;
-  for (const G4x4& g : {w2, perspective, stretched, flat, notANumber, huge}) {
+  // Weight, perspective, stretch, flat, NaN, overflow: each off the identity.
+  const std::vector<std::pair<int, double>> changes[] = {
+      {{15, 2}}, {{3, 1e-6}},  {{10, 2}},
+      {{10, 0}}, {{15, kNaN}}, {{0, 1e200}, {5, 1e200}, {10, 1e200}}};
+  for (const auto& change : changes) {
+    G4x4 g = kIdentity4x4;
+    for (const auto& [k, value] : change) g.m_matrix[k] = value;
     GTransf t = Garbage();
-    EXPECT_EQ(ConvertG4x4ToGTransf(g, t), 2);
+    EXPECT_EQ(ConvertG4x4ToGTransf(g, t), 2) << "element " << change.front().first;
     EXPECT_TRUE(IsZeroTransf(t));
     t = Garbage();
     t = g;

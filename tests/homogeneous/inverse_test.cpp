@@ -10,17 +10,9 @@ class InverseTest : public GmathTest {
 };
 
 TEST_F(InverseTest, IdentityAndTranslation) {
-  const G4x4 identity = kIdentity4x4;
-  EXPECT_TRUE(HasElements(identity.Inverse(), kIdentity4x4));
-  G4x4 shift = kIdentity4x4;
-  shift.m_matrix[12] = 1;
-  shift.m_matrix[13] = 2;
-  shift.m_matrix[14] = 3;
-  G4x4 back = kIdentity4x4;
-  back.m_matrix[12] = -1;
-  back.m_matrix[13] = -2;
-  back.m_matrix[14] = -3;
-  EXPECT_TRUE(HasElements(shift.Inverse(), back));
+  EXPECT_TRUE(HasElements(kIdentity4x4.Inverse(), kIdentity4x4));
+  const G4x4 shift = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1}};
+  EXPECT_TRUE(HasElements(shift.Inverse(), {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -1, -2, -3, 1}}));
   EXPECT_NO_MESSAGES();
 }
 
@@ -30,10 +22,10 @@ TEST_F(InverseTest, IdentityAndTranslation) {
 TEST_F(InverseTest, TiesGoToTheFirstEntryRowByRow) {
   const G4x4 g = {{1, 2, 0, -7, 5, -3, -7, 3, 7, 2, 5, -3, -5, 0, 7, -3}};
   const G4x4 expected = {{-0x1.7fffffffffffep-7, 0x1.caaaaaaaaaaa8p-5, 0x1.87fffffffffffp-4,
-                          -0x1.9555555555558p-7, 0, -0x1.5555555555555p-2, 0,
-                          -0x1.5555555555555p-2, -0x1.2000000000000p-4, 0x1.5555555555540p-9,
-                          0x1.3000000000000p-4, 0x1.7aaaaaaaaaaaap-4, -0x1.2800000000000p-3,
-                          -0x1.6555555555555p-4, 0x1.bfffffffffffep-7, -0x1.8d55555555555p-4}};
+                          -0x1.9555555555558p-7, 0, -0x1.5555555555555p-2, 0, -0x1.5555555555555p-2,
+                          -0x1.2000000000000p-4, 0x1.5555555555540p-9, 0x1.3000000000000p-4,
+                          0x1.7aaaaaaaaaaaap-4, -0x1.2800000000000p-3, -0x1.6555555555555p-4,
+                          0x1.bfffffffffffep-7, -0x1.8d55555555555p-4}};
   EXPECT_TRUE(HasElements(g.Inverse(), expected));
   EXPECT_NO_MESSAGES();
 }
