@@ -6,6 +6,13 @@ using namespace gmath::test;
 
 using PlanarConvertTest = GmathTest;
 
+template <class T, class P>
+T Lifted(const P& planar) {
+  T spatial;
+  spatial.Convert3d(planar);
+  return spatial;
+}
+
 // Every planar value survives the lift into z = 0 and back, bit for bit
 // and silently; so does every 3D value already in that plane.
 TEST_F(PlanarConvertTest, RoundTripsThroughTheOtherDimension) {
@@ -14,27 +21,17 @@ TEST_F(PlanarConvertTest, RoundTripsThroughTheOtherDimension) {
   const GUnitVector2d u2 = BuildUnitVector2d(0.3, -0.7);
   const GTransf2d t2 = BuildTransf2d(Reflection2d(u2), {4, 5}, 2.5, 0, 1, 1);
   const GBox2d b2 = BuildBox2d(-1, 2, 0.5, -3);
-  GPosition p;
-  GVector v;
-  GUnitVector u;
-  GTransf t;
-  GBox b;
-  p.Convert3d(p2);
-  v.Convert3d(v2);
-  u.Convert3d(u2);
-  t.Convert3d(t2);
-  b.Convert3d(b2);
-  EXPECT_TRUE(HasXyz(p, 1.5, -2.25, 0));
+  const GTransf t = Lifted<GTransf>(t2);
+  EXPECT_TRUE(HasXyz(Lifted<GPosition>(p2), 1.5, -2.25, 0));
   EXPECT_TRUE(HasXyz(t.m_translation, 4, 5, 0));
-  EXPECT_TRUE(HasRows(t.m_matrix, {{{t2.m_matrix.m_matrix[0][0], t2.m_matrix.m_matrix[0][1], 0},
-                                    {t2.m_matrix.m_matrix[1][0], t2.m_matrix.m_matrix[1][1], 0},
-                                    {0, 0, 1}}}));
+  const auto& m2 = t2.m_matrix.m_matrix;
+  EXPECT_TRUE(HasRows(t.m_matrix, {{{m2[0][0], m2[0][1], 0}, {m2[1][0], m2[1][1], 0}, {0, 0, 1}}}));
   EXPECT_TRUE(HasFlags(t, 0, 1, 1));
-  EXPECT_TRUE(SameBits(p.Convert2d(), p2));
-  EXPECT_TRUE(SameBits(v.Convert2d(), v2));
-  EXPECT_TRUE(SameBits(u.Convert2d(), u2));
+  EXPECT_TRUE(SameBits(Lifted<GPosition>(p2).Convert2d(), p2));
+  EXPECT_TRUE(SameBits(Lifted<GVector>(v2).Convert2d(), v2));
+  EXPECT_TRUE(SameBits(Lifted<GUnitVector>(u2).Convert2d(), u2));
   EXPECT_TRUE(SameBits(t.Convert2d(), t2));
-  EXPECT_TRUE(SameBits(b.Convert2d(), b2));
+  EXPECT_TRUE(SameBits(Lifted<GBox>(b2).Convert2d(), b2));
 
   const double c = std::cos(0.8);
   const double s = std::sin(0.8);
@@ -43,9 +40,7 @@ TEST_F(PlanarConvertTest, RoundTripsThroughTheOtherDimension) {
   back.Convert3d(spatial.Convert2d());
   EXPECT_TRUE(SameBits(back, spatial));
   const GBox box = {{1, 2, 0}, {3, 4, 0}};
-  GBox boxBack;
-  boxBack.Convert3d(box.Convert2d());
-  EXPECT_TRUE(SameBits(boxBack, box));
+  EXPECT_TRUE(SameBits(Lifted<GBox>(box.Convert2d()), box));
   EXPECT_NO_MESSAGES();
 }
 
