@@ -92,14 +92,6 @@ TEST_F(ReadTest, TransformsReadFlagsIntoTheirByteAlone) {
   for (std::size_t i = offsetof(GTransf, m_hasShear) + 1; i < sizeof t; ++i) {
     EXPECT_EQ(bytes[i], 0xAB) << i;
   }
-
-  GTransf2d t2;
-  Fill(t2);
-  EXPECT_EQ(Read("1 2 3 4 5 6 0.5 0 1 65535", t2), 0);
-  EXPECT_EQ(t2.m_scaling, 0.5);
-  EXPECT_EQ(t2.m_hasReflection, 1);
-  EXPECT_EQ(t2.m_hasShear, 255);
-  EXPECT_EQ(reinterpret_cast<const unsigned char*>(&t2)[offsetof(GTransf2d, m_hasShear) + 1], 0xAB);
 }
 
 // The dump of a G4x4 starts with its sixteen numbers in read order; the
