@@ -58,7 +58,6 @@ TEST_F(ProductsTest, MatrixFirstAndMatrixLastForms) {
   const GUnitVector last = u * g;
   EXPECT_TRUE(HasXyz(first, 1 / 3.0, -2 / 3.0, 2 / 3.0, kBand));
   EXPECT_TRUE(HasXyz(last, 1 / 3.0, -2 / 3.0, 2 / 3.0, kBand));
-  EXPECT_NO_MESSAGES();
 }
 
 // A weight below DBL_EPSILON in magnitude, of either sign, multiplies by

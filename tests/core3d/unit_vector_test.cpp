@@ -28,7 +28,6 @@ TEST_F(UnitVectorTest, TheUnitBandIsInclusiveAndKeepsTheBits) {
     EXPECT_NE(y, outside);
     EXPECT_LE(std::abs(y * y - 1), kBand);
   }
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(UnitVectorTest, NullLengthIsInclusiveAndReportedOnce) {
@@ -37,7 +36,6 @@ TEST_F(UnitVectorTest, NullLengthIsInclusiveAndReportedOnce) {
     EXPECT_MESSAGES(kNullUnit);
   }
   EXPECT_TRUE(HasXyz(BuildUnitVector(0, -Above(kBand), 0), 0, -1, 0, kEps));
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(UnitVectorTest, CallersThresholdSetsTheCodeButNotTheBand) {
@@ -82,7 +80,6 @@ TEST_F(UnitVectorTest, PredicatesUseTheStoredCoordinates) {
   EXPECT_EQ(x.IsOrthogonal({0.6 * tol, 1, 0}), 1);
   EXPECT_EQ(stretched.IsOrthogonal({0.6 * tol, 1, 0}), 0);
   EXPECT_EQ(x.IsOrthogonal({tol, 1, 0}), 0);
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(UnitVectorTest, SumAndDifferenceAreRenormalized) {

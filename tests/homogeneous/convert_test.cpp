@@ -62,7 +62,6 @@ TEST_F(ConvertTest, SimilaritiesComeBack) {
     const GTransf t = RandomSimilarity(random);
     ExpectRoundTrip(t, t.m_hasRotation, t.m_hasReflection);
   }
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(ConvertTest, OtherMatricesGiveTheZeroTransform) {
@@ -80,7 +79,6 @@ TEST_F(ConvertTest, OtherMatricesGiveTheZeroTransform) {
     t = g;
     EXPECT_TRUE(IsZeroTransf(t));
   }
-  EXPECT_NO_MESSAGES();
 }
 
 }  // namespace

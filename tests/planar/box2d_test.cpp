@@ -121,7 +121,6 @@ TEST_F(Box2dTest, Arithmetic) {
   EXPECT_MESSAGES("GBox2d: trying to divide by 0.0", "GBox2d: trying to divide by 0.0",
                   "GBox2d: trying to divide by 0.0");
   EXPECT_TRUE(HasBox(box / kEps, 1 / kEps, 1 / kEps, 2 / kEps, 2 / kEps));
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(Box2dTest, MatrixAndTransform) {
@@ -144,7 +143,6 @@ TEST_F(Box2dTest, MatrixAndTransform) {
   GBox2d moved = box;
   moved *= t;
   EXPECT_TRUE(SameBits(moved, box * t));
-  EXPECT_NO_MESSAGES();
 }
 
 TEST_F(Box2dTest, ValidityChecksBothCorners) {

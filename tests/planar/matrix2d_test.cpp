@@ -42,7 +42,6 @@ TEST_F(Matrix2dTest, RotationAndReflection) {
   EXPECT_NEAR(GetDeterminant(diagonal), -1, 1e-15);
   // The mirror line's direction is normalized before use.
   EXPECT_TRUE(HasRows2d(Reflection2d({0, 3}), {{{-1, 0}, {0, 1}}}));
-  EXPECT_NO_MESSAGES();
 }
 
 // Each entry within resnor, inclusive; a NaN difference is not within.

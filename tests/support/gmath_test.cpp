@@ -51,6 +51,7 @@ void GmathTest::SetUp() {
 
 void GmathTest::TearDown() {
   SetMessageObserver(nullptr, nullptr);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "reported, never checked";
   RestoreDefaults();
   ReleaseTestRegistry();
   std::filesystem::current_path(previousWork_);

@@ -14,7 +14,8 @@ namespace gmath::test {
 // Every test runs in a fresh temporary working directory (where the
 // assertion log lands), against a fresh registry, with the process-wide
 // tolerances and switches at their defaults, and with every message that
-// the library reports without a stream recorded in order.
+// the library reports without a stream recorded in order. A test checks
+// every message it causes: one still unchecked at its end fails it.
 class GmathTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -57,8 +58,7 @@ void PutTestRegistryBytes(const char* name, unsigned long type, const void* data
 }  // namespace gmath::test
 
 // Exactly these messages, in this order, since the last check.
-#define EXPECT_MESSAGES(...) \
-  EXPECT_EQ(TakeMessages(), (std::vector<std::string>{__VA_ARGS__}))
+#define EXPECT_MESSAGES(...) EXPECT_EQ(TakeMessages(), (std::vector<std::string>{__VA_ARGS__}))
 #define EXPECT_NO_MESSAGES() EXPECT_EQ(TakeMessages(), std::vector<std::string>{})
 
 #endif
