@@ -17,7 +17,9 @@ TEST_F(BoxTest, BuildingIndexingAndCorners) {
   EXPECT_EQ(&box[1], &box.m_high);
   EXPECT_NO_MESSAGES();
   EXPECT_EQ(&box[2], &box.m_high);
-  EXPECT_MESSAGES("GBox: index out of range");
+  const GBox& constant = box;
+  EXPECT_EQ(&constant[7], &box.m_high);
+  EXPECT_MESSAGES("GBox: index out of range", "GBox: index out of range");
   GPosition corners[8];
   GBox{{0, 1, 2}, {3, 4, 5}}.GiveCorners(corners);
   const GPosition expected[8] = {{0, 1, 2}, {3, 1, 2}, {3, 4, 2}, {0, 4, 2},
@@ -32,7 +34,8 @@ TEST_F(BoxTest, NullBoundaryIsInvertedByTheDistanceTolerance) {
   for (int axis = 0; axis < 3; ++axis) {
     GBox box = {{0, 0, 0}, {1, 1, 1}};
     double& high = axis == 0 ? box.m_high.m_x : axis == 1 ? box.m_high.m_y : box.m_high.m_z;
-    for (const auto& [value, isNull] : {std::pair{0.0, 0}, {-0.5 * kD, 0}, {-kD, 1}, {-2 * kD, 1}}) {
+    for (const auto& [value, isNull] :
+         {std::pair{0.0, 0}, {-0.5 * kD, 0}, {-kD, 1}, {-2 * kD, 1}}) {
       high = value;
       EXPECT_EQ(box.IsNull(), isNull) << axis << " " << value;
     }
@@ -60,6 +63,9 @@ TEST_F(BoxTest, IntersectionKeepsGapsNarrowerThanTheTolerance) {
   meet &= apart;
   EXPECT_TRUE(Is(meet, {{1, 0, 0}, {1 + 0.5 * kD, 1, 1}}));
   EXPECT_TRUE(SameBits(a & GBox{{1 + kD, 0, 0}, {2, 1, 1}}, kNullBox));
+  EXPECT_TRUE(Is(a & GBox{{0, 1 + 0.5 * kD, 0}, {1, 2, 1}}, {{0, 1, 0}, {1, 1 + 0.5 * kD, 1}}));
+  EXPECT_TRUE(Is(a & GBox{{0, 0, -1}, {1, 1, -0.5 * kD}}, {{0, 0, -0.5 * kD}, {1, 1, 0}}));
+  EXPECT_TRUE(SameBits(a & GBox{{0, 1 + kD, 0}, {1, 2, 1}}, kNullBox));
   EXPECT_TRUE(SameBits(a & GBox{{0, 0, 1 + 2 * kD}, {1, 1, 2}}, kNullBox));
   EXPECT_TRUE(SameBits(a & kNullBox, kNullBox));
 }
@@ -71,9 +77,8 @@ TEST_F(BoxTest, ContainmentAllowsDOverRootThree) {
   const double g = kD * 0.5773502691896258;
   const double off = 0.6 * kD;
   const std::pair<GPosition, int> cases[] = {
-      {{0.5, 1 + 0.5 * kD, 0.5}, 1},      {{1 + off, 1 + off, 1 + off}, 0},
-      {{-off, -off, -off}, 0},            {{1 + g, 0.5, -g}, 1},
-      {{Above(1 + g), 0.5, 0.5}, 0},      {{0.5, Below(-g), 0.5}, 0}};
+      {{0.5, 1 + 0.5 * kD, 0.5}, 1}, {{1 + off, 1 + off, 1 + off}, 0}, {{-off, -off, -off}, 0},
+      {{1 + g, 0.5, -g}, 1},         {{Above(1 + g), 0.5, 0.5}, 0},    {{0.5, Below(-g), 0.5}, 0}};
   for (const auto& [p, inside] : cases) {
     EXPECT_EQ(box >> p, inside) << p.m_x << ", " << p.m_y << ", " << p.m_z;
     EXPECT_EQ(p << box, inside);
@@ -92,12 +97,14 @@ TEST_F(BoxTest, ScalingAndDivisionKeepTheCornersOrdered) {
   EXPECT_TRUE(Is(scaled, flipped));
   EXPECT_TRUE(Is(-1.0 * box, flipped));
   EXPECT_TRUE(Is(box * 0.0, {{0, 0, 0}, {0, 0, 0}}));
+  EXPECT_TRUE(Is(3.0 * box, {{3, 3, 3}, {6, 6, 6}}));
+  EXPECT_TRUE(Is(box * -2.0, {{-4, -4, -4}, {-2, -2, -2}}));
   EXPECT_TRUE(Is(box / -0.5, {{-4, -4, -4}, {-2, -2, -2}}));
   EXPECT_TRUE(Is(box / kEps, {{1 / kEps, 1 / kEps, 1 / kEps}, {2 / kEps, 2 / kEps, 2 / kEps}}));
   GBox moved = box;
   moved += GVector{1, 2, 3};
-  moved -= GVector{0, 0, 1};
-  EXPECT_TRUE(Is(moved, {{2, 3, 3}, {3, 4, 4}}));
+  moved -= GVector{0.5, 0.25, 1};
+  EXPECT_TRUE(Is(moved, {{1.5, 2.75, 3}, {2.5, 3.75, 4}}));
   EXPECT_NO_MESSAGES();
   for (double s : {1e-17, -Below(kEps), 0.0, kNaN}) {
     GBox divided = box;

@@ -172,6 +172,10 @@ TEST_F(RepairTest, RotAnglesInGimbalLock) {
     EXPECT_EQ(a[2], 0.0);
     EXPECT_TRUE(HasRows(Rxyz(a[0], a[1], a[2]), t.m_matrix, 1e-15));
   }
+  // Within 1e-12 of the lock the sign of S alone picks the branch.
+  const GMatrix nearLock = {{{0, 0, -(1 - 1e-13)}, {0, 1, 0}, {1, 0, 0}}};
+  EXPECT_EQ(Angles(BuildTransf(nearLock, {}, 1, 1, 0, 0)),
+            (std::array<double, 3>{0, gmath::test::kPi / 2, 0}));
 }
 
 TEST_F(RepairTest, RotAnglesOfAReflectionAreZero) {

@@ -88,6 +88,10 @@ TEST_F(VectorTest, AngleIsUnsignedAndZeroForAnExactNull) {
   EXPECT_EQ(GiveAngle({kBand, 0, 0}, {0, 1, 0}), 0.0);
   EXPECT_EQ(GiveAngle({0, 1, 0}, {Above(kBand), 0, 0}), kPi / 2);
   EXPECT_TRUE(HasXyz(Interpolate(-1, {1, 2, 3}, {3, 6, 9}), -1, -2, -3));
+  // (b - a)·t + a rounds differently from (1 - t)·a + t·b: 0.34 against
+  // 0.33999999999999997 here.
+  EXPECT_TRUE(HasXyz(Interpolate(0.1, {0.3, 0.1, 0}, {0.7, 0.7, 0}), 0.33999999999999997,
+                     (0.7 - 0.1) * 0.1 + 0.1, 0));
 }
 
 // With a = x axis and b = (1, 0, z) the perpendicular part is exactly
