@@ -1,0 +1,227 @@
+#include "commands.h"
+
+#include <cstdio>
+
+#include "report.h"
+#include "value.h"
+
+namespace {
+
+template <class T>
+struct Tag {
+  using Type = T;
+};
+
+const char* const kVolumeNames = "boreline, borecone, prism, fence, frustum";
+
+int UnknownType(const std::string& type, const char* known) {
+  return Fail("unknown type '" + type + "' (known: " + known + ")");
+}
+
+template <class Visit>
+int OnVolume(const std::string& type, Visit visit) {
+  if (type == "boreline") return visit(Tag<GBoreLine>{});
+  if (type == "borecone") return visit(Tag<GBoreCone>{});
+  if (type == "prism") return visit(Tag<GRtPrism>{});
+  if (type == "fence") return visit(Tag<GPtFence>{});
+  if (type == "frustum") return visit(Tag<GPtFrustum>{});
+  return UnknownType(type, kVolumeNames);
+}
+
+template <class Visit>
+int OnAnyType(const std::string& type, Visit visit) {
+  if (type == "matrix") return visit(Tag<GMatrix>{});
+  if (type == "transf") return visit(Tag<GTransf>{});
+  if (type == "box") return visit(Tag<GBox>{});
+  if (type == "4x4") return visit(Tag<G4x4>{});
+  if (type == "box2d") return visit(Tag<GBox2d>{});
+  if (type == "matrix2d") return visit(Tag<GMatrix2d>{});
+  if (type == "transf2d") return visit(Tag<GTransf2d>{});
+  if (type == "boreline" || type == "borecone" || type == "prism" || type == "fence" ||
+      type == "frustum") {
+    return OnVolume(type, visit);
+  }
+  return UnknownType(type, kTypeNames);
+}
+
+std::string InputOperand(const std::vector<std::string>& operands, std::size_t index) {
+  return index < operands.size() ? operands[index] : "-";
+}
+
+// Reads a T from path and returns what use makes of it: the exit status.
+template <class T, class Use>
+int WithValue(const std::string& type, const std::string& path, Use use) {
+  Value<T> value;
+  const std::string error = value.Read(path, type);
+  return error.empty() ? use(value.Get()) : Fail(error);
+}
+
+template <class Use>
+int WithAnyValue(const std::string& type, const std::string& path, Use use) {
+  return OnAnyType(type, [&](auto tag) {
+    return WithValue<typename decltype(tag)::Type>(type, path, use);
+  });
+}
+
+template <class Use>
+int WithVolume(const std::string& type, const std::string& path, Use use) {
+  return OnVolume(type, [&](auto tag) {
+    return WithValue<typename decltype(tag)::Type>(type, path, use);
+  });
+}
+
+template <class T>
+int PrintValue(const T& value) {
+  long err = 0;
+  GPrint_to_File(stdout, value, &err);
+  return err == 0 ? kDone : Fail("cannot write to standard output");
+}
+
+template <class T>
+int CheckValue(const T& value) {
+  const MessageCollector collector;
+  Gassert_valid(value);
+  for (const std::string& message : collector.Messages()) std::printf("%s\n", message.c_str());
+  return collector.Messages().empty() ? kDone : kRefused;
+}
+
+GBox RangeOf(const GBoreLine& bore) { return BoreLineRange(bore); }
+GBox RangeOf(const GBoreCone& cone) { return BoreConeRange(cone); }
+GBox RangeOf(const GRtPrism& prism) { return RtPrismRange(prism); }
+GBox RangeOf(const GPtFence& fence) { return PtFenceRange(fence); }
+GBox RangeOf(const GPtFrustum& frustum) { return PtFrustumRange(frustum); }
+
+int Print(const std::vector<std::string>& operands) {
+  return WithAnyValue(operands[0], InputOperand(operands, 1),
+                      [](const auto& value) { return PrintValue(value); });
+}
+
+int Check(const std::vector<std::string>& operands) {
+  return WithAnyValue(operands[0], InputOperand(operands, 1),
+                      [](const auto& value) { return CheckValue(value); });
+}
+
+int Range(const std::vector<std::string>& operands) {
+  return WithVolume(operands[0], InputOperand(operands, 1),
+                    [](const auto& volume) { return PrintValue(RangeOf(volume)); });
+}
+
+template <class T>
+int OverlapWithBox(const std::vector<std::string>& operands) {
+  return WithValue<T>(operands[0], operands[1], [&](const T& volume) {
+    return WithValue<GBox>("box", operands[2], [&](const GBox& box) {
+      std::printf("%d\n", volume && box);
+      return kDone;
+    });
+  });
+}
+
+int Overlap(const std::vector<std::string>& operands) {
+  const std::string& type = operands[0];
+  if (type == "boreline") return OverlapWithBox<GBoreLine>(operands);
+  if (type == "fence") return OverlapWithBox<GPtFence>(operands);
+  return UnknownType(type, "boreline, fence");
+}
+
+// The conversion gives no reason, so the 4x4's own check names what keeps
+// it from being affine; an affine one failed on its linear block.
+std::string WhyNotSimilarity(const G4x4& g) {
+  const MessageCollector collector;
+  Gassert_valid(g);
+  std::string reasons;
+  for (const std::string& message : collector.Messages()) {
+    reasons += (reasons.empty() ? "" : "; ") + message;
+  }
+  return reasons.empty()
+             ? "its linear block is not a uniform scale times a rotation or reflection"
+             : reasons;
+}
+
+int ConvertValue(const G4x4& g) {
+  GTransf t;
+  if (ConvertG4x4ToGTransf(g, t) == 0) return PrintValue(t);
+  Fail("not a similarity: " + WhyNotSimilarity(g));
+  return kRefused;
+}
+
+int Convert(const std::vector<std::string>& operands) {
+  return WithValue<G4x4>("4x4", InputOperand(operands, 0), ConvertValue);
+}
+
+int HealValue(const GTransf& t) {
+  GTransf healed;
+  int repaired = 0;
+  long err = 0;
+  GTransfHealer(t, healed, &repaired, &err);
+  if (err != 0) return Fail("the healer refused the transform");
+  const int status = PrintValue(healed);
+  if (status != kDone || repaired != 0) return status;
+  Fail("the matrix cannot be repaired; the transform is printed as it was read");
+  return kRefused;
+}
+
+int Heal(const std::vector<std::string>& operands) {
+  return WithValue<GTransf>("transf", InputOperand(operands, 0), HealValue);
+}
+
+int AnglesOf(const GTransf& t) {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  GPosition origin{};
+  GetRotAngles(t, &x, &y, &z, origin);
+  std::printf("Rotation angles (radians, x applied first):\n");
+  std::printf(" x: %20.15le\n y: %20.15le\n z: %20.15le\n", x, y, z);
+  std::printf(" origin: %20.15le %20.15le %20.15le\n", origin.m_x, origin.m_y, origin.m_z);
+  return kDone;
+}
+
+int Angles(const std::vector<std::string>& operands) {
+  return WithValue<GTransf>("transf", InputOperand(operands, 0), AnglesOf);
+}
+
+}  // namespace
+
+const char* const kTypeNames =
+    "matrix, transf, box, 4x4, boreline, borecone, prism, fence, frustum, box2d, matrix2d, "
+    "transf2d";
+
+const std::vector<Subcommand>& Subcommands() {
+  static const std::vector<Subcommand> subcommands = {
+      {"print", "TYPE [FILE]", "read a value and print its dump",
+       "Reads a value of TYPE and prints the library's labelled dump of it.", 1, 2, Print},
+      {"check", "TYPE [FILE]", "run the value's validity check",
+       "Runs the validity check of TYPE on the value and prints each message\n"
+       "it reports on its own line; exit status 1 when there was any.",
+       1, 2, Check},
+      {"range", "TYPE [FILE]", "print the range box of a volume",
+       "Prints the box around a volume: TYPE is boreline, borecone, prism,\n"
+       "fence or frustum.",
+       1, 2, Range},
+      {"overlap", "TYPE VOLUME_FILE BOX_FILE", "may a bore line or fence meet a box: 1 or 0",
+       "Prints 1 when the volume (TYPE boreline or fence) may meet the box,\n"
+       "0 when it cannot.",
+       3, 3, Overlap},
+      {"convert", "[FILE]", "turn a 4x4 matrix into a transform",
+       "Reads a 4x4 matrix and prints the similarity transform it holds, or\n"
+       "says on standard error why it is not one and exits with status 1.",
+       0, 1, Convert},
+      {"heal", "[FILE]", "repair the matrix of a transform",
+       "Pulls the matrix of a transform back onto the rotations and\n"
+       "reflections and prints the repaired transform; exit status 1 (and the\n"
+       "transform as read) when it cannot be repaired.",
+       0, 1, Heal},
+      {"angles", "[FILE]", "rotation angles and origin of a transform",
+       "Prints the angles about x, y and z, in radians, whose rotations\n"
+       "(x applied first) make the transform's matrix, and its origin.",
+       0, 1, Angles},
+  };
+  return subcommands;
+}
+
+const Subcommand* FindSubcommand(const std::string& name) {
+  for (const Subcommand& subcommand : Subcommands()) {
+    if (name == subcommand.name) return &subcommand;
+  }
+  return nullptr;
+}
