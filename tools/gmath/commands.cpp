@@ -18,14 +18,15 @@ int UnknownType(const std::string& type, const char* known) {
   return Fail("unknown type '" + type + "' (known: " + known + ")");
 }
 
+// known: the types the error line lists when none matches.
 template <class Visit>
-int OnVolume(const std::string& type, Visit visit) {
+int OnVolume(const std::string& type, Visit visit, const char* known = kVolumeNames) {
   if (type == "boreline") return visit(Tag<GBoreLine>{});
   if (type == "borecone") return visit(Tag<GBoreCone>{});
   if (type == "prism") return visit(Tag<GRtPrism>{});
   if (type == "fence") return visit(Tag<GPtFence>{});
   if (type == "frustum") return visit(Tag<GPtFrustum>{});
-  return UnknownType(type, kVolumeNames);
+  return UnknownType(type, known);
 }
 
 template <class Visit>
@@ -37,11 +38,7 @@ int OnAnyType(const std::string& type, Visit visit) {
   if (type == "box2d") return visit(Tag<GBox2d>{});
   if (type == "matrix2d") return visit(Tag<GMatrix2d>{});
   if (type == "transf2d") return visit(Tag<GTransf2d>{});
-  if (type == "boreline" || type == "borecone" || type == "prism" || type == "fence" ||
-      type == "frustum") {
-    return OnVolume(type, visit);
-  }
-  return UnknownType(type, kTypeNames);
+  return OnVolume(type, visit, kTypeNames);
 }
 
 std::string InputOperand(const std::vector<std::string>& operands, std::size_t index) {
