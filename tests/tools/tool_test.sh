@@ -77,6 +77,8 @@ roundtrip)
   done
   run 0 print box - <"$dumps/box.txt"
   cmp -s out "$dumps/box.txt" || fail "'-' does not read standard input"
+  run 0 print prism < <(sed 's/$/\r/' "$dumps/prism.txt")
+  cmp -s out "$dumps/prism.txt" || fail "a dump with CRLF line ends does not read"
   ;;
 check)
   for type in "${!bare[@]}"; do
