@@ -33,4 +33,4 @@ gmath_require_packages() {
 }
 
 GMATH_BUILD_PACKAGES=(cmake ninja-build g++)
-GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev)
+GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf)

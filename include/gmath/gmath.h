@@ -3,6 +3,7 @@
 
 // The only header a caller needs: it brings in every subsystem.
 #include "gmath/export.h"
+#include "gmath/version.h"
 #include "gmath/frame.h"
 #include "gmath/core3d.h"
 #include "gmath/homogeneous.h"
