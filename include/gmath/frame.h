@@ -22,9 +22,18 @@
 GMATH_API double GetDistanceTolerance();
 GMATH_API double GetRelativeTolerance();
 GMATH_API double GetFitTolerance();
+// Accepted when resnor·1000 <= tol < resfit·0.1 (products rounded to
+// double, bounds as written); otherwise, NaN included, code 2 and
+// "SetDistanceTolerance: distance tolerance not smaller than resfit / 10"
+// or "... not larger than resnor * 1000".
 GMATH_API void SetDistanceTolerance(double tol, long* err);
+// Accepted when tol < resabs·0.001; otherwise, NaN included, code 2 and
+// "SetRelativeTolerance: relative tolerance not smaller than resabs / 1000".
 GMATH_API void SetRelativeTolerance(double tol, long* err);
+// Accepted when tol > resabs·10; otherwise, NaN included, code 2 and
+// "SetFitTolerance: fit tolerance not larger than resabs * 10".
 GMATH_API void SetFitTolerance(double tol, long* err);
+// Always 1.
 GMATH_API int GetPosDblAlgn();
 
 // ---------------------------------------------------------------------------
@@ -39,18 +48,39 @@ GMATH_API int GetPosDblAlgn();
 // never consults them itself.
 // ---------------------------------------------------------------------------
 
+// The yes/no answers read a value of the key and look at its low byte only;
+// a key or value that cannot be read counts as not 1. Nothing is created.
+// 0 when "SkipCheckGeom3dBoundaries" is 1, else 1.
 GMATH_API int CheckRegistryForGeom3dBoundary();
+// 1 when "ValidateBndSelfInterXO" is 1, else 0.
 GMATH_API int CheckRegistryBoundarySelfXO();
+// 1 when "ValidateMathEnabled" is 1, else 0; read once and cached until
+// ResetRegistryValidationMathFlag.
 GMATH_API int CheckRegistryValidateCoreMath();
 GMATH_API void ResetRegistryValidationMathFlag();
+// The value as a signed 32-bit number. A value that is missing or cannot
+// be read is written with defaultValue, and that call answers 0; so does a
+// key that cannot be created or opened. A null name stands for "".
 GMATH_API int CheckDebugRegEntryCoreMath(char* name, int defaultValue);
 
+// Prints "Gassert - <message>"; when the registry level is 0, asks Abort
+// (ends the process), Retry (breakpoint trap) or Ignore (returns); outside
+// Windows no terminal, or end of input, is Abort. A null message is "".
 GMATH_API void Gassert_debug(const char* const message);
+// A null message is the empty string. When the log cannot be opened the
+// line goes to standard error.
 GMATH_API void invld(FILE* stream, char* message, int);
+// Answers the level "ValidateReleaseMath" (created with 0 when missing).
+// When it is at least level and the log opens, *file receives the log
+// opened for appending if *file was null (the caller closes it); otherwise,
+// or with a null file, the log is closed again.
 GMATH_API int MathDebugOutputFilePtr(FILE** file, int level);
 
+// The switch starts at 1 and holds any int.
 GMATH_API int GetValidate();
 GMATH_API void SetValidate(int value);
+// 1 when the flag of code is set, else 0; all start clear. A few codes have
+// a flag of their own, every other code shares one flag.
 GMATH_API int CheckValidationFlag(unsigned char code);
 GMATH_API void SetValidationFlag(unsigned char code);
 GMATH_API void ResetValidationFlag(unsigned char code);

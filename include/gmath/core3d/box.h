@@ -32,6 +32,8 @@ typedef struct GMATH_API tagGBox {
   // range" and gives m_high.
   GPosition& operator[](unsigned int i);
   const GPosition& operator[](unsigned int i) const;
+  // On some axis m_high <= m_low - d: a flat box, or one inverted by less
+  // than d, is not null. A NaN coordinate never makes a box null.
   int IsNull() const;
   // GPosition::IsEqual of the lows, then of the highs.
   int IsEqual(const tagGBox& other) const;

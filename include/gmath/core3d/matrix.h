@@ -23,6 +23,8 @@ typedef struct GMATH_API tagGMatrix {
   // Every entry within resnor of other's (absolute, per entry; a NaN
   // difference counts as within).
   int IsEqual(const tagGMatrix& other) const;
+  // IsEqual to the zero matrix and to the identity: every entry within
+  // resnor, so a matrix holding NaN answers 1 to both.
   int IsNull() const;
   int IsIdentity() const;
   // A rotation or reflection: ortho-scaled (CheckOrthoScale) with a scale

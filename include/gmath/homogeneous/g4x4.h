@@ -22,10 +22,12 @@ typedef struct GMATH_API tagG4x4 {
   double m_matrix[16];
 
   // Equal as homogeneous matrices: each matrix divided by its element 15,
-  // elements 0 to 14 within resnor. Element 15 itself is not compared.
+  // elements 0 to 14 within resnor. Element 15 itself is not compared. An
+  // element 15 of exactly 0 cannot be divided out: such a matrix equals only
+  // another one with element 15 of 0, entry by entry as it stands.
   int IsEqual(const tagG4x4& other) const;
-  // |det3·m_matrix[15]| > resnor³, det3 the determinant of the linear block.
-  // The two names are one test.
+  // |det3·m_matrix[15]| > resnor³, det3 the determinant of the linear block;
+  // a NaN answers 0. The two names are one test.
   int IsValid() const;
   int IsInvertible() const;
   // The sign of det3 / L³ with L the length of row 0: >= 0 a rotation, <= 0
@@ -34,7 +36,9 @@ typedef struct GMATH_API tagG4x4 {
   int HasRotation() const;
   int HasReflection() const;
   // Gauss-Jordan elimination with complete pivoting. A pivot below 1e-20
-  // reports "Can't find inverse since the g4x4 is singular".
+  // reports "Can't find inverse since the g4x4 is singular" and is used; a
+  // pivot of exactly 0 (reported alike) gives a zero row, so a singular
+  // finite matrix gets a generalized inverse (a·g·a = a), never infinities.
   tagG4x4 Inverse() const;
   // this = this * b: b first, then this.
   tagG4x4& operator*=(const tagG4x4& b);

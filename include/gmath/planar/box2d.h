@@ -27,8 +27,10 @@ typedef struct GMATH_API tagGBox2d {
   // "GBox2d: index out of range" and gives m_high.
   const GPosition2d& operator[](unsigned int i) const;
   GPosition2d& operator[](unsigned int i);
+  // On some axis m_high <= m_low - d: a flat box, or one inverted by less
+  // than d, is not null. A NaN coordinate never makes a box null.
   int IsNull() const;
-  // Lows and highs equal as positions.
+  // Lows and highs equal as positions: squared distance <= resabs² each.
   int IsEqual(const tagGBox2d& other) const;
   // Writes the four corners to the caller's array of four; a null pointer
   // is left alone.

@@ -22,6 +22,8 @@ typedef struct GMATH_API tagGMatrix2d {
   // Every entry within resnor of m's, tested row by row; a NaN difference
   // is not within.
   int IsEqual(const tagGMatrix2d& m) const;
+  // IsEqual to the zero matrix and to the identity: every entry within
+  // resnor (a NaN entry answers 0).
   int IsNull() const;
   int IsIdentity() const;
   // A rotation or reflection: ortho-scaled (CheckOrthoScale, order 2) with a

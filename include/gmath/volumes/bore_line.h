@@ -36,6 +36,7 @@ typedef struct GMATH_API tagGBoreLine {
   GPosition Evaluate(double t) const;
   // Front 1e30, back -1e30; point, direction and radius are kept.
   void MakeInfinite();
+  // Either end unbounded: m_front >= 1e30, or m_back <= -1e30 or NaN.
   int IsInfinite() const;
   // IsEqual to the null bore line of this moment.
   int IsNull() const;
