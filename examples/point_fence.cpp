@@ -46,7 +46,7 @@ int main() {
   // of the fence sees them: copies share the array.
   const GPtFence copy = fence;
   fence *= TranslateTransf(GVector{10, 0, 0});
-  ShowPosition("after moving by (10, 0, 0), room[1] is", room[1]);
-  ShowPosition("and the copy's second point is       ", copy.m_points[1]);
+  ShowXyz("after moving by (10, 0, 0), room[1] is", room[1]);
+  ShowXyz("and the copy's second point is       ", copy.m_points[1]);
   return 0;
 }

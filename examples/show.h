@@ -14,7 +14,9 @@ inline double Tidy(double v) {
   return rounded == 0 ? 0.0 : rounded;  // no "-0"
 }
 
-inline void ShowPosition(const char* label, const GPosition& p) {
+// A position, vector or unit vector.
+template <class Xyz>
+void ShowXyz(const char* label, const Xyz& p) {
   std::printf("%s (%g, %g, %g)\n", label, Tidy(p.m_x), Tidy(p.m_y), Tidy(p.m_z));
 }
 

@@ -19,18 +19,18 @@ int main() {
   // Positions are translated, vectors are not, unit vectors ignore the scaling.
   GPosition p{2, 1, 0};
   p *= both;
-  ShowPosition("position (2, 1, 0) goes to", p);
+  ShowXyz("position (2, 1, 0) goes to", p);
   const GVector v = GVector{1, 0, 0} * both;
-  ShowPosition("vector (1, 0, 0) goes to  ", GPosition{v.m_x, v.m_y, v.m_z});
+  ShowXyz("vector (1, 0, 0) goes to  ", v);
   const GUnitVector u = BuildUnitVector(1, 0, 0) * both;
-  ShowPosition("unit vector (1, 0, 0) goes to", GPosition{u.m_x, u.m_y, u.m_z});
+  ShowXyz("unit vector (1, 0, 0) goes to", u);
 
   // The inverse undoes the move; p ^ t applies the inverse directly.
   const GTransf back = both.Inverse();
   GPosition q = p;
   q *= back;
-  ShowPosition("moved back by the inverse:", q);
-  ShowPosition("and by p ^ transform:     ", p ^ both);
+  ShowXyz("moved back by the inverse:", q);
+  ShowXyz("and by p ^ transform:     ", p ^ both);
   std::printf("(turn * twice) * inverse is the identity: %s\n",
               YesNo((both * back).IsIdentity()));
 
@@ -47,7 +47,7 @@ int main() {
   // unequal scaling) does not convert back, and the code says so.
   G4x4 g = G4x4{};
   g = both;
-  ShowPosition("the G4x4 of turn * twice moves (2, 1, 0) to", g * GPosition{2, 1, 0});
+  ShowXyz("the G4x4 of turn * twice moves (2, 1, 0) to", g * GPosition{2, 1, 0});
   GTransf fromG4x4;
   std::printf("converting it back: code %ld\n", ConvertG4x4ToGTransf(g, fromG4x4));
   long err = 0;
