@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include <gmath/version.h>
+
 #include "args.h"
 #include "commands.h"
 #include "report.h"
@@ -34,7 +36,7 @@ void PrintSubcommandHelp(const Subcommand& subcommand) {
 
 int Run(const Arguments& args) {
   if (args.version) {
-    std::printf("gmath %s\n", GMATH_TOOL_VERSION);
+    std::printf("gmath %s\n", GMATH_VERSION_STRING);
     return kDone;
   }
   if (args.subcommand.empty()) {
