@@ -6,6 +6,7 @@
 #include "core3d/box_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/frame.h"
 
 using gmath::detail::kNullBox;
@@ -62,7 +63,7 @@ const GPosition& GBox::operator[](unsigned int i) const {
 }
 
 int GBox::IsNull() const {
-  const double d = GetDistanceTolerance();
+  const double d = gmath::detail::DistanceTolerance();
   return IsEmpty(m_low.m_x, m_high.m_x, d) || IsEmpty(m_low.m_y, m_high.m_y, d) ||
                  IsEmpty(m_low.m_z, m_high.m_z, d)
              ? 1
@@ -92,7 +93,7 @@ GBox& GBox::operator|=(const GBox& b) {
 
 GBox operator&(const GBox& a, const GBox& b) {
   if (a.IsNull() || b.IsNull()) return kNullBox;
-  const double d = GetDistanceTolerance();
+  const double d = gmath::detail::DistanceTolerance();
   GPosition low = Highest(a.m_low, b.m_low);
   GPosition high = Lowest(a.m_high, b.m_high);
   if (!(low.m_x < high.m_x + d && low.m_y < high.m_y + d && low.m_z < high.m_z + d)) {
@@ -111,7 +112,7 @@ GBox& GBox::operator&=(const GBox& b) {
 
 // The allowance d/√3 per axis lets a point at distance d off a corner pass.
 int GBox::operator>>(const GPosition& p) const {
-  const double g = GetDistanceTolerance() * gmath::detail::kInverseSqrt3;
+  const double g = gmath::detail::DistanceTolerance() * gmath::detail::kInverseSqrt3;
   return IsWithin(p.m_x, m_low.m_x, m_high.m_x, g) && IsWithin(p.m_y, m_low.m_y, m_high.m_y, g) &&
                  IsWithin(p.m_z, m_low.m_z, m_high.m_z, g)
              ? 1

@@ -2,8 +2,8 @@
 #include <cstddef>
 
 #include "core3d/box_ops.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/box.h"
-#include "gmath/frame.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr std::size_t kMaxClipPoints = gmath::detail::kCornerCount * 4;
 // within half the distance tolerance.
 int GBox::ClipWPlane(double a, double b, double c, double w) {
   if (IsNull()) return 0;
-  const double e = 0.5 * GetDistanceTolerance();
+  const double e = 0.5 * gmath::detail::DistanceTolerance();
   const GUnitVector unit = BuildUnitVector(a, b, c);
   const double n[3] = {unit.m_x, unit.m_y, unit.m_z};
   const double origin[3] = {-w * n[0], -w * n[1], -w * n[2]};

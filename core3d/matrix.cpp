@@ -5,7 +5,7 @@
 #include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ GMatrix GMatrix::Transpose() const {
 
 // Written as "fails when greater" so that a NaN difference counts as within.
 int GMatrix::IsEqual(const GMatrix& other) const {
-  const double tol = GetRelativeTolerance();
+  const double tol = gmath::detail::RelativeTolerance();
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
       if (std::abs(m_matrix[i][j] - other.m_matrix[i][j]) > tol) return 0;

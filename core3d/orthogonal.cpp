@@ -8,8 +8,8 @@
 #include "core3d/jacobi.h"
 #include "core3d/matrix_ops.h"
 #include "frame/constants.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/matrix.h"
-#include "gmath/frame.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ void OrthoScale(const double* matrix, int n, int* isOrthoScale, double* scale, l
   *err = 0;
   *isOrthoScale = 1;
   *scale = DBL_MAX;
-  const double tol = GetRelativeTolerance();
+  const double tol = gmath::detail::RelativeTolerance();
   const std::size_t order = static_cast<std::size_t>(n);
   double local[kLocalOrder * kLocalOrder + kLocalOrder];
   std::unique_ptr<double[]> heap;
@@ -119,7 +119,7 @@ bool IsUnitOrthoScale(const double* matrix, int n) {
   double scale = 0.0;
   long err = 0;
   OrthoScale(matrix, n, &isOrthoScale, &scale, &err);
-  return isOrthoScale == 1 && std::abs(scale - 1.0) <= GetRelativeTolerance();
+  return isOrthoScale == 1 && std::abs(scale - 1.0) <= gmath::detail::RelativeTolerance();
 }
 
 }  // namespace gmath::detail

@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "core3d/vector_ops.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/vector.h"
-#include "gmath/frame.h"
 
 using gmath::detail::Cross;
 using gmath::detail::Dot;
@@ -17,7 +17,7 @@ GVector PerpendicularPart(const GVector& a, const GVector& b) { return Cross(Cro
 // Below the distance tolerance the perpendicular part has no reliable
 // direction; a is then taken to be along b.
 bool HasNoDirection(const GVector& part) {
-  return GetDistanceTolerance() > std::sqrt(Dot(part, part));
+  return gmath::detail::DistanceTolerance() > std::sqrt(Dot(part, part));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 
 using gmath::detail::Flag;
 using gmath::detail::kIdentityMatrix;
@@ -119,7 +119,7 @@ GTransf& GTransf::operator*=(const GTransf& b) {
 }
 
 int GTransf::IsEqual(const GTransf& other) const {
-  if (!(std::abs(m_scaling - other.m_scaling) <= GetRelativeTolerance())) return 0;
+  if (!(std::abs(m_scaling - other.m_scaling) <= gmath::detail::RelativeTolerance())) return 0;
   if (m_hasReflection != other.m_hasReflection) return 0;
   if (!m_translation.IsEqual(other.m_translation)) return 0;
   return m_matrix.IsEqual(other.m_matrix);

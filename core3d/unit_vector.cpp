@@ -3,8 +3,8 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/vector.h"
-#include "gmath/frame.h"
 
 using gmath::detail::Cross;
 using gmath::detail::Dot;
@@ -62,22 +62,22 @@ double& GUnitVector::operator[](unsigned int i) {
 }
 
 int GUnitVector::IsNull() const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   return std::abs(m_x) < tol && std::abs(m_y) < tol && std::abs(m_z) < tol ? 1 : 0;
 }
 
 int GUnitVector::IsEqual(const GVector& w) const {
-  const double tol = GetRelativeTolerance();
+  const double tol = gmath::detail::RelativeTolerance();
   return gmath::detail::SquaredDistance(*this, w) <= tol * tol ? 1 : 0;
 }
 
 int GUnitVector::IsColinear(const GVector& w) const {
   const GVector c = Cross(*this, UnitOf(w));
-  return std::sqrt(Dot(c, c)) < GetRelativeTolerance() ? 1 : 0;
+  return std::sqrt(Dot(c, c)) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 int GUnitVector::IsOrthogonal(const GVector& w) const {
-  return std::abs(Dot(*this, UnitOf(w))) < GetRelativeTolerance() ? 1 : 0;
+  return std::abs(Dot(*this, UnitOf(w))) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 GUnitVector& GUnitVector::operator+=(const GVector& w) {

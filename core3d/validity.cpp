@@ -4,6 +4,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/matrix.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"
@@ -63,7 +64,8 @@ bool CheckTransf(const GTransf& t) {
   bool valid = CheckRows(t.m_matrix);
   if (!CheckCoordinates(t.m_translation, kVectorMessage)) valid = false;
   if (Fails(!t.m_matrix.IsEuclidean(), "GTransf is not Euclidean")) valid = false;
-  const bool badScale = !std::isfinite(t.m_scaling) || GetDistanceTolerance() > t.m_scaling;
+  const bool badScale =
+      !std::isfinite(t.m_scaling) || gmath::detail::DistanceTolerance() > t.m_scaling;
   if (Fails(badScale, "GTransf has an invalid scale")) valid = false;
   if (Fails(t.m_hasShear != 0, "GTransf has Shear")) valid = false;
   if (!CheckFlags(t)) valid = false;

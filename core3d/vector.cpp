@@ -6,7 +6,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 
 using gmath::detail::CoordinateAt;
 using gmath::detail::Cross;
@@ -36,7 +36,7 @@ double& GPosition::operator[](unsigned int i) {
 int GPosition::IsNull() const { return IsEqual(kNullPosition); }
 
 int GPosition::IsEqual(const GPosition& q) const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   return SquaredDistance(*this, q) <= tol * tol ? 1 : 0;
 }
 
@@ -59,19 +59,19 @@ int GVector::IsNull(double tol) const {
 }
 
 int GVector::IsEqual(const GVector& w) const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   return SquaredDistance(*this, w) <= tol * tol ? 1 : 0;
 }
 
 int GVector::IsColinear(const GVector& w) const {
   const GUnitVector u = UnitOf(*this);
   const GVector c = Cross(u, UnitOf(w));
-  return std::sqrt(Dot(c, c)) < GetRelativeTolerance() ? 1 : 0;
+  return std::sqrt(Dot(c, c)) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 int GVector::IsOrthogonal(const GVector& w) const {
   const GUnitVector u = UnitOf(*this);
-  return std::abs(Dot(u, UnitOf(w))) < GetRelativeTolerance() ? 1 : 0;
+  return std::abs(Dot(u, UnitOf(w))) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 GVector& GVector::operator/=(double s) {

@@ -1,14 +1,25 @@
+#include "frame/tolerance.h"
+
 #include <atomic>
 #include <cmath>
 
 #include "frame/report.h"
 #include "gmath/frame.h"
 
-namespace {
+namespace gmath::detail {
 
 std::atomic<double> distanceTolerance{1e-6};
 std::atomic<double> relativeTolerance{1e-10};
 std::atomic<double> fitTolerance{1e-3};
+
+}  // namespace gmath::detail
+
+using gmath::detail::distanceTolerance;
+using gmath::detail::fitTolerance;
+using gmath::detail::relativeTolerance;
+
+namespace {
+
 constexpr int kPosDblAlgn = 1;
 
 void Reject(long* err, const char* message) {
@@ -18,9 +29,9 @@ void Reject(long* err, const char* message) {
 
 }  // namespace
 
-double GetDistanceTolerance() { return distanceTolerance.load(std::memory_order_relaxed); }
-double GetRelativeTolerance() { return relativeTolerance.load(std::memory_order_relaxed); }
-double GetFitTolerance() { return fitTolerance.load(std::memory_order_relaxed); }
+double GetDistanceTolerance() { return gmath::detail::DistanceTolerance(); }
+double GetRelativeTolerance() { return gmath::detail::RelativeTolerance(); }
+double GetFitTolerance() { return gmath::detail::FitTolerance(); }
 int GetPosDblAlgn() { return kPosDblAlgn; }
 
 // The bounds are products with 0.1, 1000.0, 0.001 and 10.0 rounded to double,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/frame.h"
 #include "homogeneous/g4x4_ops.h"
@@ -14,7 +15,8 @@ namespace {
 // A cosine and sine off the unit circle (or NaN) would build a scaled or
 // meaningless rotation.
 bool IsOnUnitCircle(double cosine, double sine) {
-  return !gmath::detail::Exceeds(cosine * cosine + sine * sine - 1.0, GetRelativeTolerance());
+  return !gmath::detail::Exceeds(cosine * cosine + sine * sine - 1.0,
+                                 gmath::detail::RelativeTolerance());
 }
 
 // Checks the axis, then the cosine and sine; m is written only when they

@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "core3d/matrix_ops.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/transf.h"
-#include "gmath/frame.h"
 #include "gmath/homogeneous/g4x4.h"
 #include "homogeneous/g4x4_ops.h"
 
@@ -18,7 +18,7 @@ constexpr long kNotSimilarity = 2;
 // where the tests expect a number fails: it must not pass for a similarity.
 long ConvertG4x4ToGTransf(const G4x4& g, GTransf& t) {
   t = {gmath::detail::kZeroMatrix, {0.0, 0.0, 0.0}, 0.0, 0, 0, 0};
-  const double r = GetRelativeTolerance();
+  const double r = gmath::detail::RelativeTolerance();
   const double* e = g.m_matrix;
   if (Exceeds(e[15] - 1.0, r) || Exceeds(e[3], r) || Exceeds(e[7], r) || Exceeds(e[11], r)) {
     return kNotSimilarity;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/frame.h"
 #include "homogeneous/g4x4_ops.h"
 
@@ -28,7 +29,7 @@ int IsEqualUnscaled(const double* a, const double* b, double tol) {
 double Handedness(const G4x4& g) {
   const double* e = g.m_matrix;
   const double length = std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]);
-  if (length < GetRelativeTolerance()) return std::nan("");
+  if (length < gmath::detail::RelativeTolerance()) return std::nan("");
   return GetDeterminant(LinearBlock(g)) / (length * length * length);
 }
 
@@ -42,7 +43,7 @@ G4x4 Build4x4(const double* values) {
 }
 
 int G4x4::IsEqual(const G4x4& other) const {
-  const double tol = GetRelativeTolerance();
+  const double tol = gmath::detail::RelativeTolerance();
   const double w = m_matrix[15];
   const double otherW = other.m_matrix[15];
   if (w == 0.0 || otherW == 0.0) {
@@ -57,7 +58,7 @@ int G4x4::IsEqual(const G4x4& other) const {
 }
 
 int G4x4::IsValid() const {
-  const double r = GetRelativeTolerance();
+  const double r = gmath::detail::RelativeTolerance();
   return std::abs(GetDeterminant(LinearBlock(*this)) * m_matrix[15]) > r * r * r ? 1 : 0;
 }
 
@@ -101,7 +102,7 @@ G4x4& G4x4::operator=(const GTransf& t) {
 
 // A NaN element is reported too: it is neither 0 nor 1.
 void Gassert_valid(const G4x4& g) {
-  const double r = GetRelativeTolerance();
+  const double r = gmath::detail::RelativeTolerance();
   const double* e = g.m_matrix;
   if (Exceeds(e[3], r)) gmath::detail::Report("G4x4: m_matrix[3] is not 0");
   if (Exceeds(e[7], r)) gmath::detail::Report("G4x4: m_matrix[7] is not 0");

@@ -6,7 +6,7 @@
 #include "core3d/box_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::kHuge;
@@ -90,7 +90,7 @@ GPosition2d& GBox2d::operator[](unsigned int i) {
 }
 
 int GBox2d::IsNull() const {
-  const double d = GetDistanceTolerance();
+  const double d = gmath::detail::DistanceTolerance();
   return m_high.m_x <= m_low.m_x - d || m_high.m_y <= m_low.m_y - d ? 1 : 0;
 }
 
@@ -118,7 +118,7 @@ GBox2d operator|(const GBox2d& a, const GBox2d& b) {
 // put in order, is their intersection.
 GBox2d operator&(const GBox2d& a, const GBox2d& b) {
   if (a.IsNull() || b.IsNull()) return kNullBox2d;
-  const double d = GetDistanceTolerance();
+  const double d = gmath::detail::DistanceTolerance();
   GBox2d meet = {{std::max(a.m_low.m_x, b.m_low.m_x), std::max(a.m_low.m_y, b.m_low.m_y)},
                  {std::min(a.m_high.m_x, b.m_high.m_x), std::min(a.m_high.m_y, b.m_high.m_y)}};
   if (!(meet.m_low.m_x < meet.m_high.m_x + d && meet.m_low.m_y < meet.m_high.m_y + d)) {
@@ -141,7 +141,7 @@ GBox2d& GBox2d::operator&=(const GBox2d& b) {
 
 // Strict on both sides: a point exactly d/sqrt(2) outside an edge is out.
 int GBox2d::operator>>(const GPosition2d& p) const {
-  const double g = GetDistanceTolerance() * gmath::detail::kInvSqrt2;
+  const double g = gmath::detail::DistanceTolerance() * gmath::detail::kInvSqrt2;
   return Inside(m_low.m_x, p.m_x, m_high.m_x, g) && Inside(m_low.m_y, p.m_y, m_high.m_y, g) ? 1 : 0;
 }
 

@@ -5,10 +5,10 @@
 #include "core3d/common_ops.h"
 #include "core3d/matrix_ops.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/box.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"
-#include "gmath/frame.h"
 #include "gmath/planar/box2d.h"
 #include "gmath/planar/transf2d.h"
 #include "gmath/planar/vector2d.h"
@@ -16,7 +16,7 @@
 namespace {
 
 // Off the plane z = 0 by more than resabs: said, and converted all the same.
-bool IsOffPlane(double z) { return std::abs(z) > GetDistanceTolerance(); }
+bool IsOffPlane(double z) { return std::abs(z) > gmath::detail::DistanceTolerance(); }
 
 void ReportOffPlane(double z, const char* message) {
   if (IsOffPlane(z)) gmath::detail::Report(message);
@@ -113,7 +113,7 @@ long ConvertG4x4ToGTransf2d(const G4x4& g, GTransf2d& t) {
   MakeOrthogonal(block, orthogonal, &err);
   if (err != 0) return 2;
   const double det = GetDeterminant(orthogonal);
-  if (std::abs(std::abs(det) - 1.0) > GetRelativeTolerance()) return 2;
+  if (std::abs(std::abs(det) - 1.0) > gmath::detail::RelativeTolerance()) return 2;
   const bool rotation = det >= 0.0;
   t = {orthogonal,
        {e[12], e[13]},

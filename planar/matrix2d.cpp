@@ -5,7 +5,7 @@
 #include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 #include "planar/planar_ops.h"
 
 namespace {
@@ -42,7 +42,7 @@ GVector2d GMatrix2d::operator[](unsigned int i) const {
 }
 
 int GMatrix2d::IsEqual(const GMatrix2d& m) const {
-  const double tol = GetRelativeTolerance();
+  const double tol = gmath::detail::RelativeTolerance();
   for (int i = 0; i < 2; ++i) {
     for (int j = 0; j < 2; ++j) {
       if (!(std::abs(m_matrix[i][j] - m.m_matrix[i][j]) <= tol)) return 0;

@@ -2,7 +2,7 @@
 
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 #include "gmath/planar/vector2d.h"
 #include "planar/planar_ops.h"
 
@@ -36,7 +36,7 @@ double& GPosition2d::operator[](unsigned int i) { return CoordinateAt2d(*this, i
 int GPosition2d::IsNull() const { return IsEqual(kNullPosition2d); }
 
 int GPosition2d::IsEqual(const GPosition2d& q) const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   return SquaredDistance2d(*this, q) <= tol * tol ? 1 : 0;
 }
 

@@ -4,7 +4,7 @@
 
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::kIdentityMatrix2d;
@@ -115,7 +115,7 @@ GTransf2d& GTransf2d::operator*=(const GTransf2d& b) {
 // The scalings must differ by strictly less than resnor, which a NaN
 // difference does not.
 int GTransf2d::IsEqual(const GTransf2d& t) const {
-  if (!(std::abs(m_scaling - t.m_scaling) < GetRelativeTolerance())) return 0;
+  if (!(std::abs(m_scaling - t.m_scaling) < gmath::detail::RelativeTolerance())) return 0;
   if (m_hasReflection != t.m_hasReflection) return 0;
   const GPosition2d here = {m_translation.m_x, m_translation.m_y};
   if (!here.IsEqual({t.m_translation.m_x, t.m_translation.m_y})) return 0;

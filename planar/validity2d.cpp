@@ -3,6 +3,7 @@
 #include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/frame.h"
 #include "gmath/planar/box2d.h"
 #include "gmath/planar/matrix2d.h"
@@ -50,8 +51,8 @@ void Gassert_valid(const GVector2d& v) { Check(HasValidCoordinates(v), kVectorMe
 // The squared length, not the length, is held against the distance
 // tolerance.
 void Gassert_valid(const GUnitVector2d& u) {
-  const bool valid = HasValidCoordinates(u) &&
-                     !(std::abs(gmath::detail::Dot2d(u, u) - 1.0) > GetDistanceTolerance());
+  const bool valid = HasValidCoordinates(u) && !(std::abs(gmath::detail::Dot2d(u, u) - 1.0) >
+                                                 gmath::detail::DistanceTolerance());
   Check(valid, "GUnitVector2d does not have valid coordinates");
 }
 
@@ -63,7 +64,7 @@ void Gassert_valid(const GTransf2d& t) {
   Gassert_valid(t.m_matrix);
   Gassert_valid(t.m_translation);
   Check(t.m_matrix.IsEuclidean() != 0, "GTransf2d is not Euclidean");
-  Check(std::isfinite(t.m_scaling) && !(t.m_scaling < GetDistanceTolerance()),
+  Check(std::isfinite(t.m_scaling) && !(t.m_scaling < gmath::detail::DistanceTolerance()),
         "GTransf2d has an invalid scale");
   Check(t.m_hasShear == 0, "GTransf2d has Shear");
   CheckFlags(t);

@@ -5,7 +5,7 @@
 #include "core3d/common_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
-#include "gmath/frame.h"
+#include "frame/tolerance.h"
 #include "planar/planar_ops.h"
 
 using gmath::detail::CoordinateAt2d;
@@ -35,18 +35,18 @@ int GVector2d::IsNull(double tol) const {
 }
 
 int GVector2d::IsEqual(const GVector2d& w) const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   return gmath::detail::SquaredDistance2d(*this, w) <= tol * tol ? 1 : 0;
 }
 
 int GVector2d::IsColinear(const GVector2d& w) const {
   const GUnitVector2d u = UnitOf2d(*this);
-  return std::abs(Cross2d(u, UnitOf2d(w))) < GetRelativeTolerance() ? 1 : 0;
+  return std::abs(Cross2d(u, UnitOf2d(w))) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 int GVector2d::IsOrthogonal(const GVector2d& w) const {
   const GUnitVector2d u = UnitOf2d(*this);
-  return std::abs(Dot2d(u, UnitOf2d(w))) < GetRelativeTolerance() ? 1 : 0;
+  return std::abs(Dot2d(u, UnitOf2d(w))) < gmath::detail::RelativeTolerance() ? 1 : 0;
 }
 
 GVector2d& GVector2d::operator+=(const GVector2d& w) {

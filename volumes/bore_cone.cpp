@@ -4,6 +4,7 @@
 
 #include "core3d/vector_ops.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "gmath/volumes/pt_frustum.h"
@@ -59,7 +60,8 @@ void Gassert_valid(const GBoreCone& cone) {
   Gassert_valid(bore);
   Gassert_valid(cone.m_eyePoint);
   if (gmath::detail::IsEyeBetweenPlanes(cone.m_eyePoint, bore.m_point, bore.m_direction,
-                                        bore.m_front, bore.m_back, GetDistanceTolerance())) {
+                                        bore.m_front, bore.m_back,
+                                        gmath::detail::DistanceTolerance())) {
     gmath::detail::Report("GBoreCone: eye point is between front and back planes");
   }
 }

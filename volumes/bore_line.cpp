@@ -8,6 +8,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "homogeneous/g4x4_ops.h"
@@ -90,7 +91,7 @@ GBoreLine ThroughFivePoints(const GBoreLine& bore, Map map) {
 // of the x axis.
 bool IsRegularAffine(const G4x4& g, double& scale) {
   const double* e = g.m_matrix;
-  const double r = GetRelativeTolerance();
+  const double r = gmath::detail::RelativeTolerance();
   scale = std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]);
   return e[15] == 1.0 && e[3] == 0.0 && e[7] == 0.0 && e[11] == 0.0 &&
          std::abs(GetDeterminant(gmath::detail::LinearBlock(g))) > r * r * r && scale > r;
@@ -99,7 +100,7 @@ bool IsRegularAffine(const G4x4& g, double& scale) {
 }  // namespace
 
 GBoreLine BuildBoreLine(const GPosition& point, const GUnitVector& direction) {
-  return {point, direction, kHuge, -kHuge, GetDistanceTolerance()};
+  return {point, direction, kHuge, -kHuge, gmath::detail::DistanceTolerance()};
 }
 
 GBoreLine BuildBoreLine(const GPosition& point, const GUnitVector& direction, double front,
@@ -132,7 +133,7 @@ int GBoreLine::IsNull() const { return IsEqual(NullBoreLine()); }
 int GBoreLine::IsEqual(const GBoreLine& other) const {
   if (!m_point.IsEqual(other.m_point)) return 0;
   if (!m_direction.IsEqual(other.m_direction)) return 0;
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   if (Differ(m_front, other.m_front, tol)) return 0;
   if (Differ(m_back, other.m_back, tol)) return 0;
   return Differ(m_radius, other.m_radius, tol) ? 0 : 1;
@@ -143,7 +144,7 @@ int GBoreLine::IsEqual(const GBoreLine& other) const {
 int GBoreLine::operator&&(const GBox& box) const {
   double r = m_radius;
   // A flat box must keep a nonzero extent.
-  if (r == 0.0 || std::isnan(r)) r = GetRelativeTolerance();
+  if (r == 0.0 || std::isnan(r)) r = gmath::detail::RelativeTolerance();
   const double point[3] = {m_point.m_x, m_point.m_y, m_point.m_z};
   const double direction[3] = {m_direction.m_x, m_direction.m_y, m_direction.m_z};
   const GBox grown = Grown(box, r);
@@ -178,7 +179,7 @@ int GBoreLine::operator>>(const GPosition& x) const {
 int GBoreLine::operator>>(double t) const { return m_back <= t && t <= m_front ? 1 : 0; }
 
 int GBoreLine::ClipWPlane(double a, double b, double c, double d) {
-  const double h = 0.5 * GetDistanceTolerance();
+  const double h = 0.5 * gmath::detail::DistanceTolerance();
   if (IsNull()) return 0;
   const gmath::detail::PlaneForm plane = gmath::detail::PointAndNormal(BuildUnitVector(a, b, c), d);
   const double sFront = gmath::detail::SignedDistance(plane, Evaluate(m_front));

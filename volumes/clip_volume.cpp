@@ -7,6 +7,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "volumes/plane_ops.h"
@@ -91,7 +92,7 @@ double Distance(const Plane& plane, const GPosition& x) {
 // outside one.
 int Classify(const GClipVolume& volume, const GPosition& x) {
   const unsigned count = PlaneCount(volume);
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   int inside = 1;
   for (unsigned i = 0; i < count; ++i) {
     const double s = Distance(NormalizedPlane(volume.m_planes[i]), x);
@@ -115,7 +116,7 @@ int BoxTest(const GClipVolume& volume, const GBox& box) {
     const GPosition corner = {n.m_x > 0.0 ? positive.m_x : other.m_x,
                               n.m_y > 0.0 ? positive.m_y : other.m_y,
                               n.m_z > 0.0 ? positive.m_z : other.m_z};
-    if (Distance(plane, corner) < -GetDistanceTolerance()) return 0;
+    if (Distance(plane, corner) < -gmath::detail::DistanceTolerance()) return 0;
   }
   return 1;
 }
@@ -126,7 +127,7 @@ std::size_t Corners(const GClipVolume& volume, GPosition* corners) {
   Plane planes[kMaxPlanes];
   const unsigned count = PlaneCount(volume);
   for (unsigned i = 0; i < count; ++i) planes[i] = PlaneOf(volume.m_planes[i]);
-  const double h = 0.5 * GetDistanceTolerance();
+  const double h = 0.5 * gmath::detail::DistanceTolerance();
   std::size_t found = 0;
   for (unsigned i = 0; i < count; ++i) {
     for (unsigned j = i + 1; j < count; ++j) {

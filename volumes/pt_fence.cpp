@@ -8,6 +8,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/frame.h"
 #include "volumes/volume_ops.h"
 
@@ -84,7 +85,7 @@ void BuildPtFence(unsigned long num, const GPosition pts[], GUnitVector directio
     Reject("BuildPtFence: NULL pointer", err);
     return;
   }
-  if (gmath::detail::IsOpen(pts[0], pts[num - 1], GetDistanceTolerance())) {
+  if (gmath::detail::IsOpen(pts[0], pts[num - 1], gmath::detail::DistanceTolerance())) {
     Reject("BuildPtFence: pts aren't closed", err);
     return;
   }
@@ -178,7 +179,7 @@ void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints, GUnitVector* p
 }
 
 int GPtFence::operator&&(const GBox& box) const {
-  const double tol = GetDistanceTolerance();
+  const double tol = gmath::detail::DistanceTolerance();
   if (!HasPlanePoints(*this)) return 1;
   const std::uint64_t planes = std::uint64_t{m_count} + 1;
   gmath::detail::Scratch<GPosition, kLocalPlanes> points(planes);
@@ -207,7 +208,7 @@ void Gassert_valid(const GPtFence& fence) {
   } else if (n > 0) {
     const GPosition* p = fence.m_points;
     if (!p[0].IsEqual(p[n - 1])) Report("GPtFence: point set is not closed");
-    const double tol = GetDistanceTolerance();
+    const double tol = gmath::detail::DistanceTolerance();
     const GUnitVector& d = fence.m_direction;
     const double h = Dot(d, gmath::detail::Mean(n, p));
     for (std::uint32_t i = 0; i < n; ++i) {

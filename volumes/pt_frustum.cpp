@@ -6,6 +6,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "volumes/volume_ops.h"
@@ -78,7 +79,7 @@ void Gassert_valid(const GPtFrustum& frustum) {
   if (fence.m_count == 0 || fence.m_points == nullptr) return;
   const GPosition c = gmath::detail::Mean(fence.m_count, fence.m_points);
   if (gmath::detail::IsEyeBetweenPlanes(frustum.m_eyePoint, c, fence.m_direction, fence.m_front,
-                                        fence.m_back, GetDistanceTolerance())) {
+                                        fence.m_back, gmath::detail::DistanceTolerance())) {
     Report("GPtFrustum: eye point is between front and back planes");
   }
 }

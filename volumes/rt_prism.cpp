@@ -7,6 +7,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
+#include "frame/tolerance.h"
 #include "gmath/frame.h"
 #include "volumes/volume_ops.h"
 
@@ -34,7 +35,7 @@ bool AcceptsPoints(const GPosition pts[], unsigned long num, const GRtPrism& pri
     Reject("BuildRtPrism: NULL pointer", err);
     return false;
   }
-  if (gmath::detail::IsOpen(pts[0], pts[num - 1], GetDistanceTolerance())) {
+  if (gmath::detail::IsOpen(pts[0], pts[num - 1], gmath::detail::DistanceTolerance())) {
     Reject("BuildRtPrism: pts aren't closed", err);
     return false;
   }
@@ -131,7 +132,7 @@ void Gassert_valid(const GRtPrism& prism) {
   } else if (n > 0) {
     const GPosition* p = prism.m_points;
     if (!p[0].IsEqual(p[n - 1])) Report("GRtPrism: point set is not closed");
-    const double tol = GetDistanceTolerance();
+    const double tol = gmath::detail::DistanceTolerance();
     const double zm = gmath::detail::Mean(n, p).m_z;
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(p[i].m_z - zm) > tol) Report("GRtPrism: point set is not planar in xz");
