@@ -1,6 +1,7 @@
 #ifndef GMATH_FRAME_PLATFORM_H
 #define GMATH_FRAME_PLATFORM_H
 
+#include <array>
 #include <cstdint>
 
 // The services the frame needs from the operating system. On Windows they
@@ -26,6 +27,13 @@ bool QueryDebugValue(const DebugKey& key, const char* name, unsigned char (&byte
 // Stores a 32-bit value; failures are silent.
 void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value);
 void CloseDebugKey(DebugKey& key);
+
+// What tells one state of a value from another: while the stamp stays the
+// same, so does the value.
+using ValueStamp = std::array<std::int64_t, 9>;
+// The present stamp of a value; false when it has none that can be trusted
+// (see the stand-in), and always on Windows, whose registry is read directly.
+bool StampDebugValue(const char* name, ValueStamp& stamp);
 
 // Shows the interactive assertion box and answers GASSERT_ABORT,
 // GASSERT_RETRY or GASSERT_IGNORE, or 0 when it could not be shown.

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 
 #include "frame/platform.h"
@@ -28,11 +29,18 @@ constexpr const char* kDebugKeyPath = "/HKEY_LOCAL_MACHINE/SOFTWARE/Varnsholte/K
 constexpr std::size_t kPathCapacity = sizeof(DebugKey{}.path);
 constexpr std::size_t kMaxValueText = 64;
 
+// A file changed this recently may change again within the same tick of
+// its timestamps, which would leave its stamp as it was: two seconds cover
+// the coarsest file systems (one second, two for FAT).
+constexpr std::time_t kSettledSeconds = 2;
+
 std::mutex rootLock;
 char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
+std::int64_t rootGeneration = 0;  // counts the changes of the root
 
-bool KeyPath(char (&path)[kPathCapacity]) {
+bool KeyPath(char (&path)[kPathCapacity], std::int64_t* generation = nullptr) {
   std::lock_guard<std::mutex> guard(rootLock);
+  if (generation != nullptr) *generation = rootGeneration;
   const int written = std::snprintf(path, kPathCapacity, "%s%s", registryRoot, kDebugKeyPath);
   return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
 }
@@ -147,6 +155,35 @@ void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
 
 void CloseDebugKey(DebugKey& key) { key.path[0] = '\0'; }
 
+// The file's identity, size, mode and both timestamps to the nanosecond,
+// with the root they were read under. Any write changes the change time, and
+// the rename of SetDebugValue the inode as well; a file whose change time is
+// not yet settled has no stamp, so that it is read again at every message.
+bool StampDebugValue(const char* name, ValueStamp& stamp) {
+  DebugKey key{};
+  std::int64_t generation = 0;
+  char path[kPathCapacity];
+  struct stat info {};
+  if (!KeyPath(key.path, &generation) || !ValuePath(key, name, path) || stat(path, &info) != 0) {
+    return false;
+  }
+  timespec now{};
+  if (clock_gettime(CLOCK_REALTIME, &now) != 0 ||
+      !(info.st_ctim.tv_sec + kSettledSeconds < now.tv_sec)) {
+    return false;
+  }
+  stamp = {generation,
+           static_cast<std::int64_t>(info.st_dev),
+           static_cast<std::int64_t>(info.st_ino),
+           static_cast<std::int64_t>(info.st_size),
+           static_cast<std::int64_t>(info.st_mode),
+           static_cast<std::int64_t>(info.st_mtim.tv_sec),
+           static_cast<std::int64_t>(info.st_mtim.tv_nsec),
+           static_cast<std::int64_t>(info.st_ctim.tv_sec),
+           static_cast<std::int64_t>(info.st_ctim.tv_nsec)};
+  return true;
+}
+
 // With no controlling terminal the box cannot be shown, which the caller
 // treats like Abort.
 int ShowAssertBox(const char* message) {
@@ -179,6 +216,7 @@ int SetPlatformRegistryRoot(const char* directory) {
   if (root[0] == '\0' || std::strlen(root) + std::strlen(kDebugKeyPath) >= kPathCapacity) return 0;
   std::lock_guard<std::mutex> guard(rootLock);
   std::strcpy(registryRoot, root);
+  ++rootGeneration;
   return 1;
 }
 

@@ -55,6 +55,8 @@ void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
                  sizeof data);
 }
 
+bool StampDebugValue(const char*, ValueStamp&) { return false; }
+
 void CloseDebugKey(DebugKey& key) {
   if (key.handle != nullptr) RegCloseKey(KeyOf(key));
   key.handle = nullptr;

@@ -1,6 +1,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 #include "frame/platform.h"
 #include "gmath/frame.h"
@@ -41,9 +42,35 @@ void NotifyObserver(const char* message) {
   if (current != nullptr) current(message, context);
 }
 
+constexpr const char* kLevelName = "ValidateReleaseMath";
+
 int ReadReleaseLevel(int defaultValue) {
   char name[] = "ValidateReleaseMath";
   return CheckDebugRegEntryCoreMath(name, defaultValue);
+}
+
+// The level of the last message with the stamp its value had just before
+// it was read, so that a message whose level is unchanged costs a stamp,
+// not a registry read. A stamp taken before the read can only be older than
+// the value read: a change in between makes the next message read again.
+std::mutex levelLock;
+gmath::detail::ValueStamp levelStamp{};
+int cachedLevel = 0;
+bool levelCached = false;
+
+int MessageLevel() {
+  gmath::detail::ValueStamp stamp{};
+  const bool stamped = gmath::detail::StampDebugValue(kLevelName, stamp);
+  if (stamped) {
+    std::lock_guard<std::mutex> guard(levelLock);
+    if (levelCached && stamp == levelStamp) return cachedLevel;
+  }
+  const int level = ReadReleaseLevel(2);
+  std::lock_guard<std::mutex> guard(levelLock);
+  levelCached = stamped;
+  levelStamp = stamp;
+  cachedLevel = level;
+  return level;
 }
 
 // The value is created with 0 the first time, so that a missing value does
@@ -62,7 +89,7 @@ void invld(FILE* stream, char* message, int) {
   }
   NotifyObserver(text);
   PrimeReleaseLevel(invldPrimed);
-  if (ReadReleaseLevel(2) < 2) return;
+  if (MessageLevel() < 2) return;
   FILE* log = std::fopen(kLogName, "a");
   if (log == nullptr) {
     std::fprintf(stderr, kLineFormat, text);
