@@ -21,7 +21,10 @@ constexpr int kLocalDoubles = 80;
 
 // The working state of one solution. A holds the upper triangle (row stride
 // n); b and z accumulate the diagonal updates of a sweep, as in the cyclic
-// method, so that d changes smoothly within a sweep.
+// method, so that d changes smoothly within a sweep. kOrder is the order
+// when known at compile time (the orders 2 and 3 the library uses, whose
+// loops then unroll) and 0 for any other; the arithmetic is the same.
+template <int kOrder>
 struct Work {
   int n;
   double* a;
@@ -30,7 +33,8 @@ struct Work {
   double* d;
   double* v;  // null unless eigenvectors are wanted
 
-  double& A(int i, int j) const { return a[i * n + j]; }
+  int N() const { return kOrder > 0 ? kOrder : n; }
+  double& A(int i, int j) const { return a[i * N() + j]; }
 };
 
 // One rotation step on the pair (x, y), the same for both kinds of pair.
@@ -42,7 +46,8 @@ void RotatePair(double& x, double& y, double s, double tau) {
 }
 
 // Zeroes A(p, q) by a rotation in the plane (p, q).
-void Rotate(const Work& w, int p, int q, double g) {
+template <int kOrder>
+void Rotate(const Work<kOrder>& w, int p, int q, double g) {
   const double apq = w.A(p, q);
   double h = w.d[q] - w.d[p];
   double t;
@@ -64,28 +69,31 @@ void Rotate(const Work& w, int p, int q, double g) {
   w.A(p, q) = 0.0;
   for (int j = 0; j < p; ++j) RotatePair(w.A(j, p), w.A(j, q), s, tau);
   for (int j = p + 1; j < q; ++j) RotatePair(w.A(p, j), w.A(j, q), s, tau);
-  for (int j = q + 1; j < w.n; ++j) RotatePair(w.A(p, j), w.A(q, j), s, tau);
+  for (int j = q + 1; j < w.N(); ++j) RotatePair(w.A(p, j), w.A(q, j), s, tau);
   if (w.v != nullptr) {
-    for (int j = 0; j < w.n; ++j) RotatePair(w.v[p * w.n + j], w.v[q * w.n + j], s, tau);
+    for (int j = 0; j < w.N(); ++j) RotatePair(w.v[p * w.N() + j], w.v[q * w.N() + j], s, tau);
   }
 }
 
-double OffDiagonalSum(const Work& w) {
+template <int kOrder>
+double OffDiagonalSum(const Work<kOrder>& w) {
   double sum = 0.0;
-  for (int p = 0; p < w.n - 1; ++p) {
-    for (int q = p + 1; q < w.n; ++q) sum += std::abs(w.A(p, q));
+  for (int p = 0; p < w.N() - 1; ++p) {
+    for (int q = p + 1; q < w.N(); ++q) sum += std::abs(w.A(p, q));
   }
   return sum;
 }
 
 // An entry whose hundredfold no longer changes either diagonal value.
-bool IsNegligible(const Work& w, int p, int q, double g) {
+template <int kOrder>
+bool IsNegligible(const Work<kOrder>& w, int p, int q, double g) {
   return std::abs(w.d[p] + g) == std::abs(w.d[p]) && std::abs(w.d[q] + g) == std::abs(w.d[q]);
 }
 
-void Sweep(const Work& w, int sweep, double threshold) {
-  for (int p = 0; p < w.n - 1; ++p) {
-    for (int q = p + 1; q < w.n; ++q) {
+template <int kOrder>
+void Sweep(const Work<kOrder>& w, int sweep, double threshold) {
+  for (int p = 0; p < w.N() - 1; ++p) {
+    for (int q = p + 1; q < w.N(); ++q) {
       const double g = 100.0 * std::abs(w.A(p, q));
       if (sweep >= kFirstDroppingSweep && IsNegligible(w, p, q, g)) {
         w.A(p, q) = 0.0;
@@ -94,22 +102,23 @@ void Sweep(const Work& w, int sweep, double threshold) {
       }
     }
   }
-  for (int i = 0; i < w.n; ++i) {
+  for (int i = 0; i < w.N(); ++i) {
     w.b[i] += w.z[i];
     w.d[i] = w.b[i];
     w.z[i] = 0.0;
   }
 }
 
-void Diagonalize(const Work& w) {
+template <int kOrder>
+void Diagonalize(const Work<kOrder>& w) {
   double diagonal = 0.0;
-  for (int i = 0; i < w.n; ++i) {
+  for (int i = 0; i < w.N(); ++i) {
     w.d[i] = w.b[i] = w.A(i, i);
     w.z[i] = 0.0;
     diagonal += std::abs(w.A(i, i));
   }
-  const double tol = 10.0 * w.n * diagonal * DBL_EPSILON;
-  const double coarseFactor = 0.2 / (w.n * w.n);
+  const double tol = 10.0 * w.N() * diagonal * DBL_EPSILON;
+  const double coarseFactor = 0.2 / (w.N() * w.N());
   for (int sweep = 0; sweep < kMaxSweeps; ++sweep) {
     const double sum = OffDiagonalSum(w);
     if (!(sum > tol)) return;
@@ -119,11 +128,12 @@ void Diagonalize(const Work& w) {
 
 // Selection sort, descending; among equal values the last one is chosen,
 // which moves a later index forward.
-void SortDescending(const Work& w) {
-  for (int i = 0; i < w.n - 1; ++i) {
+template <int kOrder>
+void SortDescending(const Work<kOrder>& w) {
+  for (int i = 0; i < w.N() - 1; ++i) {
     int k = i;
     double best = w.d[i];
-    for (int j = i + 1; j < w.n; ++j) {
+    for (int j = i + 1; j < w.N(); ++j) {
       if (w.d[j] >= best) {
         k = j;
         best = w.d[j];
@@ -133,8 +143,22 @@ void SortDescending(const Work& w) {
     w.d[k] = w.d[i];
     w.d[i] = best;
     if (w.v == nullptr) continue;
-    for (int j = 0; j < w.n; ++j) std::swap(w.v[i * w.n + j], w.v[k * w.n + j]);
+    for (int j = 0; j < w.N(); ++j) std::swap(w.v[i * w.N() + j], w.v[k * w.N() + j]);
   }
+}
+
+template <int kOrder>
+void Solve(const Work<kOrder>& w, int stride, const double* a) {
+  for (int i = 0; i < w.N(); ++i) {
+    for (int j = i; j < w.N(); ++j) w.A(i, j) = a[static_cast<std::size_t>(i) * stride + j];
+  }
+  if (w.v != nullptr) {
+    for (int i = 0; i < w.N(); ++i) {
+      for (int j = 0; j < w.N(); ++j) w.v[i * w.N() + j] = i == j ? 1.0 : 0.0;
+    }
+  }
+  Diagonalize(w);
+  SortDescending(w);
 }
 
 }  // namespace
@@ -156,23 +180,14 @@ void JacobiEigen(int n, int stride, const double* a, int mode, double* eigenvalu
     }
     storage = heap.get();
   }
-  const bool withVectors = mode == kJacobiWithVectors;
-  const Work w = {n,
-                  storage,
-                  storage + order * order,
-                  storage + order * order + order,
-                  eigenvalues,
-                  withVectors ? eigenvectors : nullptr};
-  for (int i = 0; i < n; ++i) {
-    for (int j = i; j < n; ++j) w.A(i, j) = a[static_cast<std::size_t>(i) * stride + j];
+  double* const v = mode == kJacobiWithVectors ? eigenvectors : nullptr;
+  double* const b = storage + order * order;
+  double* const z = b + order;
+  switch (n) {
+    case 2: return Solve(Work<2>{n, storage, b, z, eigenvalues, v}, stride, a);
+    case 3: return Solve(Work<3>{n, storage, b, z, eigenvalues, v}, stride, a);
+    default: return Solve(Work<0>{n, storage, b, z, eigenvalues, v}, stride, a);
   }
-  if (w.v != nullptr) {
-    for (int i = 0; i < n; ++i) {
-      for (int j = 0; j < n; ++j) w.v[i * n + j] = i == j ? 1.0 : 0.0;
-    }
-  }
-  Diagonalize(w);
-  SortDescending(w);
 }
 
 }  // namespace gmath::detail

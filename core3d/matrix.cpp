@@ -72,17 +72,7 @@ double GetDeterminant(const GMatrix& m) {
          e[2][0] * e[0][2] * e[1][1] - e[0][0] * e[2][1] * e[1][2] - e[2][2] * e[0][1] * e[1][0];
 }
 
-GMatrix operator*(const GMatrix& a, const GMatrix& b) {
-  const auto& x = a.m_matrix;
-  const auto& y = b.m_matrix;
-  GMatrix product;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
-      product.m_matrix[i][j] = x[i][0] * y[0][j] + x[i][1] * y[1][j] + x[i][2] * y[2][j];
-    }
-  }
-  return product;
-}
+GMatrix operator*(const GMatrix& a, const GMatrix& b) { return gmath::detail::Product(a, b); }
 
 // The cosine and sine are not checked against each other (c² + s² = 1), so a
 // caller may build a scaled rotation on purpose.

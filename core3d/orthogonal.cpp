@@ -19,8 +19,18 @@ constexpr int kMaxOrthoSteps = 6;
 
 using gmath::detail::kOrthoSettle;
 
+// kOrder is the order when known at compile time (3 and 2, whose loops then
+// unroll) and 0 for any other, as in the eigen-solver; the arithmetic is the
+// same.
+template <int kOrder>
+int OrderOf(int n) {
+  return kOrder > 0 ? kOrder : n;
+}
+
 // The upper triangle of MᵀM (all the eigen-solver reads).
-void UpperGram(const double* m, int n, double* gram) {
+template <int kOrder>
+void UpperGram(const double* m, int order, double* gram) {
+  const int n = OrderOf<kOrder>(order);
   for (int i = 0; i < n; ++i) {
     for (int j = i; j < n; ++j) {
       double sum = 0.0;
@@ -32,7 +42,9 @@ void UpperGram(const double* m, int n, double* gram) {
 
 // The scale test on the eigenvalues of MᵀM, descending. A value that is not
 // strictly positive (NaN included) makes the matrix singular.
-void JudgeSingularValues(double* values, int n, double tol, int* isOrthoScale, double* scale) {
+template <int kOrder>
+void JudgeSingularValues(double* values, int order, double tol, int* isOrthoScale, double* scale) {
+  const int n = OrderOf<kOrder>(order);
   double sum = 0.0;
   for (int i = 0; i < n; ++i) {
     if (!(values[i] > 0.0)) {
@@ -82,11 +94,8 @@ bool IsFinite(const GMatrix& m) {
   return true;
 }
 
-}  // namespace
-
-namespace gmath::detail {
-
-void OrthoScale(const double* matrix, int n, int* isOrthoScale, double* scale, long* err) {
+template <int kOrder>
+void OrthoScaleOf(const double* matrix, int n, int* isOrthoScale, double* scale, long* err) {
   *err = 0;
   *isOrthoScale = 1;
   *scale = DBL_MAX;
@@ -105,13 +114,25 @@ void OrthoScale(const double* matrix, int n, int* isOrthoScale, double* scale, l
     gram = heap.get();
   }
   double* values = gram + order * order;
-  UpperGram(matrix, n, gram);
+  UpperGram<kOrder>(matrix, n, gram);
   // Zeroed so that a solver that could not run leaves a singular verdict,
   // never uninitialised values.
   for (int i = 0; i < n; ++i) values[i] = 0.0;
-  JacobiEigen(n, n, gram, 0, values, nullptr, err);
+  gmath::detail::JacobiEigen(n, n, gram, 0, values, nullptr, err);
   if (*err != 0) *isOrthoScale = 0;
-  JudgeSingularValues(values, n, tol, isOrthoScale, scale);
+  JudgeSingularValues<kOrder>(values, n, tol, isOrthoScale, scale);
+}
+
+}  // namespace
+
+namespace gmath::detail {
+
+void OrthoScale(const double* matrix, int n, int* isOrthoScale, double* scale, long* err) {
+  switch (n) {
+    case 2: return OrthoScaleOf<2>(matrix, n, isOrthoScale, scale, err);
+    case 3: return OrthoScaleOf<3>(matrix, n, isOrthoScale, scale, err);
+    default: return OrthoScaleOf<0>(matrix, n, isOrthoScale, scale, err);
+  }
 }
 
 bool IsUnitOrthoScale(const double* matrix, int n) {

@@ -102,7 +102,7 @@ GTransf CoordinateTransf(const GPosition& origin, const GUnitVector& zAxis) {
 GTransf operator*(const GTransf& a, const GTransf& b) {
   const GVector moved = RowTimes(a.m_translation, b.m_matrix);
   GTransf product = {
-      a.m_matrix * b.m_matrix,
+      gmath::detail::Product(a.m_matrix, b.m_matrix),
       {moved.m_x * b.m_scaling + b.m_translation.m_x, moved.m_y * b.m_scaling + b.m_translation.m_y,
        moved.m_z * b.m_scaling + b.m_translation.m_z},
       a.m_scaling * b.m_scaling,

@@ -12,16 +12,11 @@ using gmath::detail::UnitOf;
 
 namespace {
 
-// Normalizes (x, y, z); a length at or below nullLength (or NaN) is reported
-// and gives (0, 0, 0), and so does a zero length whatever nullLength is, as
-// it has no reciprocal. A vector already in the unit band is returned as it
-// is: no division, so its bits survive any number of renormalizations.
-bool Normalize(double x, double y, double z, double nullLength, GUnitVector& unit) {
-  const double s = x * x + y * y + z * z;
-  if (s >= gmath::detail::kUnitBandLow && s <= gmath::detail::kUnitBandHigh) {
-    unit = {x, y, z};
-    return true;
-  }
+// Scales (x, y, z), of squared length s outside the unit band, to unit
+// length; a length at or below nullLength (or NaN) is reported and gives
+// (0, 0, 0), and so does a zero length whatever nullLength is, as it has no
+// reciprocal.
+bool Rescale(double x, double y, double z, double s, double nullLength, GUnitVector& unit) {
   const double length = std::sqrt(s);
   if (length <= nullLength || length == 0.0 || std::isnan(s)) {
     gmath::detail::Report("GUnitVector: tried to create a NULL unit vector");
@@ -31,6 +26,18 @@ bool Normalize(double x, double y, double z, double nullLength, GUnitVector& uni
   const double f = 1.0 / length;
   unit = {f * x, f * y, f * z};
   return true;
+}
+
+// A vector already in the unit band is returned as it is: no division, so
+// its bits survive any number of renormalizations. This test is the common
+// case and small enough to be inlined; the rest is out of line.
+bool Normalize(double x, double y, double z, double nullLength, GUnitVector& unit) {
+  const double s = x * x + y * y + z * z;
+  if (s >= gmath::detail::kUnitBandLow && s <= gmath::detail::kUnitBandHigh) {
+    unit = {x, y, z};
+    return true;
+  }
+  return Rescale(x, y, z, s, nullLength, unit);
 }
 
 }  // namespace

@@ -74,7 +74,10 @@ double ExhaustedValue(const Elimination& e, int k) {
 // the result g then satisfies a·g·a = a, and it is the inverse whenever one
 // exists.
 G4x4 G4x4::Inverse() const {
-  Elimination e = {};
+  // Every entry is written before it is read but the pivot marks, so only
+  // they are cleared.
+  Elimination e;
+  for (bool& pivoted : e.pivoted) pivoted = false;
   for (int r = 0; r < kOrder; ++r) {
     for (int c = 0; c < kOrder; ++c) {
       e.a[r][c] = m_matrix[kOrder * r + c];
