@@ -31,9 +31,12 @@ void CloseDebugKey(DebugKey& key);
 // What tells one state of a value from another: while the stamp stays the
 // same, so does the value.
 using ValueStamp = std::array<std::int64_t, 9>;
-// The present stamp of a value; false when it has none that can be trusted
-// (see the stand-in), and always on Windows, whose registry is read directly.
+// The present stamp of a value; false when it has none, and always on
+// Windows, whose registry is read directly.
 bool StampDebugValue(const char* name, ValueStamp& stamp);
+// Whether a later change is sure to change the stamp: not while the value
+// was changed too recently for its timestamps to tell (see the stand-in).
+bool IsSettled(const ValueStamp& stamp);
 
 // Shows the interactive assertion box and answers GASSERT_ABORT,
 // GASSERT_RETRY or GASSERT_IGNORE, or 0 when it could not be shown.

@@ -32,7 +32,9 @@ constexpr std::size_t kMaxValueText = 64;
 // A file changed this recently may change again within the same tick of
 // its timestamps, which would leave its stamp as it was: two seconds cover
 // the coarsest file systems (one second, two for FAT).
-constexpr std::time_t kSettledSeconds = 2;
+constexpr std::int64_t kSettledSeconds = 2;
+// Where the stamp keeps the whole seconds of the change time.
+constexpr std::size_t kChangeSeconds = 7;
 
 std::mutex rootLock;
 char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
@@ -157,19 +159,13 @@ void CloseDebugKey(DebugKey& key) { key.path[0] = '\0'; }
 
 // The file's identity, size, mode and both timestamps to the nanosecond,
 // with the root they were read under. Any write changes the change time, and
-// the rename of SetDebugValue the inode as well; a file whose change time is
-// not yet settled has no stamp, so that it is read again at every message.
+// the rename of SetDebugValue the inode as well.
 bool StampDebugValue(const char* name, ValueStamp& stamp) {
   DebugKey key{};
   std::int64_t generation = 0;
   char path[kPathCapacity];
   struct stat info {};
   if (!KeyPath(key.path, &generation) || !ValuePath(key, name, path) || stat(path, &info) != 0) {
-    return false;
-  }
-  timespec now{};
-  if (clock_gettime(CLOCK_REALTIME, &now) != 0 ||
-      !(info.st_ctim.tv_sec + kSettledSeconds < now.tv_sec)) {
     return false;
   }
   stamp = {generation,
@@ -182,6 +178,14 @@ bool StampDebugValue(const char* name, ValueStamp& stamp) {
            static_cast<std::int64_t>(info.st_ctim.tv_sec),
            static_cast<std::int64_t>(info.st_ctim.tv_nsec)};
   return true;
+}
+
+// A change within the tick of the last one could keep the change time as
+// it is; a change time some seconds in the past cannot be repeated.
+bool IsSettled(const ValueStamp& stamp) {
+  timespec now{};
+  return clock_gettime(CLOCK_REALTIME, &now) == 0 &&
+         stamp[kChangeSeconds] + kSettledSeconds < static_cast<std::int64_t>(now.tv_sec);
 }
 
 // With no controlling terminal the box cannot be shown, which the caller

@@ -58,6 +58,7 @@ gmath::detail::ValueStamp levelStamp{};
 int cachedLevel = 0;
 bool levelCached = false;
 
+// Only a settled stamp is kept, so an equal stamp means an unchanged value.
 int MessageLevel() {
   gmath::detail::ValueStamp stamp{};
   const bool stamped = gmath::detail::StampDebugValue(kLevelName, stamp);
@@ -66,8 +67,9 @@ int MessageLevel() {
     if (levelCached && stamp == levelStamp) return cachedLevel;
   }
   const int level = ReadReleaseLevel(2);
+  const bool settled = stamped && gmath::detail::IsSettled(stamp);
   std::lock_guard<std::mutex> guard(levelLock);
-  levelCached = stamped;
+  levelCached = settled;
   levelStamp = stamp;
   cachedLevel = level;
   return level;
