@@ -1,7 +1,10 @@
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <thread>
 
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
@@ -38,6 +41,31 @@ TEST_F(ReportingTest, LevelDecidesAtEachMessageWhetherTheLogGetsALine) {
   EXPECT_EQ(LogText(), "#~# 2\n#~# 7\n#~# \n");
   EXPECT_MESSAGES("missing", "0", "1", "4294967295", "2", "7", "");
 }
+
+#ifndef _WIN32
+// The stand-in keeps the level between messages while the value file's
+// stamp stays the same. A file changed within the last two seconds is read
+// at every message, so rewrites in place within one tick of its timestamps
+// show, as do a rewrite of a settled file and a rename over it.
+TEST_F(ReportingTest, KeptLevelFollowsEveryChangeOfItsValue) {
+  PutRegistryValue("ValidateReleaseMath", 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+  Report("read");
+  Report("kept");
+  PutRegistryValue("ValidateReleaseMath", 2);
+  Report("rewritten");
+  PutRegistryValue("ValidateReleaseMath", 1);
+  Report("at once");
+  const std::filesystem::path file = ScratchDirectory() / "registry" /
+                                     "HKEY_LOCAL_MACHINE/SOFTWARE/Varnsholte/Kolm/Core/Debug" /
+                                     "ValidateReleaseMath";
+  std::ofstream(file.string() + ".new") << "3\n";
+  std::filesystem::rename(file.string() + ".new", file);
+  Report("renamed");
+  EXPECT_EQ(LogText(), "#~# rewritten\n#~# renamed\n");
+  EXPECT_MESSAGES("read", "kept", "rewritten", "at once", "renamed");
+}
+#endif
 
 // Only a fresh process shows the priming: its first message creates the
 // level with 0, so a missing level never turns the log on by itself.
