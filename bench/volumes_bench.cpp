@@ -1,73 +1,53 @@
-// Costs of the hot volume tests: a bore line against a box and a point
-// against a clip volume. They run in the same program as the 3D-value
-// benchmarks, whose reporter prints every time as a ratio to the inline
-// 3x3 matrix product measured in the same run.
-#include <benchmark/benchmark.h>
+// The volume tests a query runs per box, and the ranges.
+#include "floor.h"
+#include "inputs.h"
 
-#include <cmath>
-#include <cstddef>
+namespace bench {
 
-#include "gmath/gmath.h"
-
-namespace {
-
-constexpr std::size_t kCount = 64;  // a power of two, cycled through
-
-struct Inputs {
-  GBoreLine bores[kCount];
-  GBox boxes[kCount];
-  GClipVolume volumes[kCount];
-  GPosition points[kCount];
-};
-
-// Deterministic, varied inputs: bore lines in changing directions, some
-// unbounded, boxes that some of them meet, six-plane volumes (boxes turned
-// by a rotation, so that the normals are not axes) and points inside, on
-// and outside them.
-const Inputs& TheInputs() {
-  static const Inputs inputs = [] {
-    Inputs in;
-    for (std::size_t i = 0; i < kCount; ++i) {
-      const double t = static_cast<double>(i) + 1.0;
-      const GUnitVector direction = BuildUnitVector(std::sin(t), std::cos(3 * t), 0.5);
-      const GPosition point = {std::cos(t), std::sin(2 * t), 0.1 * t};
-      in.bores[i] = i % 4 == 0 ? BuildBoreLine(point, direction)
-                               : BuildBoreLine(point, direction, t, -0.5 * t, 0.01 * t);
-      const GPosition low = {std::sin(t) * 3, std::cos(t), -1.0};
-      in.boxes[i] = BuildBox(low, {low.m_x + 2.0, low.m_y + 0.5, low.m_z + 0.1 * t});
-      GBox box = in.boxes[i];
-      GClipVolume volume;
-      ConvertGBoxToGClipVolume(&box, &volume);
-      in.volumes[i] = volume * RotateTransf(0.1 * t, direction);
-      in.points[i] = {std::sin(5 * t) * 3, std::cos(7 * t), 0.05 * t};
-    }
-    return in;
-  }();
-  return inputs;
+void RegisterVolumes() {
+  Pair(
+      "GBoreLine && GBox",
+      [](const Inputs& in, std::size_t i, std::size_t j) { return in.bores[i] && in.boxes[j]; },
+      [](const Inputs& in, std::size_t i, std::size_t j) {
+        return floor::Meets(in.bores[i], in.boxes[j]);
+      });
+  Pair(
+      "GClipVolume && GBox",
+      [](const Inputs& in, std::size_t i, std::size_t j) { return in.turned[i] && in.boxes[j]; },
+      [](const Inputs& in, std::size_t i, std::size_t j) {
+        return floor::Meets(in.turned[i], in.boxes[j]);
+      });
+  Pair(
+      "GClipVolume && GBox, axis planes",
+      [](const Inputs& in, std::size_t i, std::size_t j) { return in.upright[i] && in.boxes[j]; },
+      [](const Inputs& in, std::size_t i, std::size_t j) {
+        return floor::Meets(in.upright[i], in.boxes[j]);
+      });
+  Pair(
+      "GPtFence && GBox",
+      [](const Inputs& in, std::size_t i, std::size_t) { return in.fence && in.boxes[i]; },
+      [](const Inputs& in, std::size_t i, std::size_t) {
+        return floor::Meets(in.fence, in.boxes[i]);
+      });
+  Pair(
+      "IsPtInClipVolume",
+      [](const Inputs& in, std::size_t i, std::size_t j) {
+        int inside = 0;
+        long err = 0;
+        IsPtInClipVolume(in.turned[i], in.positions[j], &inside, &err);
+        return inside;
+      },
+      [](const Inputs& in, std::size_t i, std::size_t j) {
+        return floor::Classify(in.turned[i], in.positions[j]);
+      });
+  Pair(
+      "BoreLineRange",
+      [](const Inputs& in, std::size_t i, std::size_t) { return BoreLineRange(in.bores[i]); },
+      [](const Inputs& in, std::size_t i, std::size_t) { return floor::Range(in.bores[i]); });
+  Pair(
+      "PtFenceRange",
+      [](const Inputs& in, std::size_t, std::size_t) { return PtFenceRange(in.rangeFence); },
+      [](const Inputs& in, std::size_t, std::size_t) { return floor::Range(in.rangeFence); });
 }
 
-void BoreLineMeetsBox(benchmark::State& state) {
-  const Inputs& in = TheInputs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(in.bores[i] && in.boxes[(i + 1) % kCount]);
-    i = (i + 1) % kCount;
-  }
-}
-
-void PointInClipVolume(benchmark::State& state) {
-  const Inputs& in = TheInputs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    int inside = 0;
-    long err = 0;
-    IsPtInClipVolume(in.volumes[i], in.points[(i + 1) % kCount], &inside, &err);
-    benchmark::DoNotOptimize(inside);
-    i = (i + 1) % kCount;
-  }
-}
-
-BENCHMARK(BoreLineMeetsBox);
-BENCHMARK(PointInClipVolume);
-
-}  // namespace
+}  // namespace bench

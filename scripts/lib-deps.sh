@@ -34,3 +34,4 @@ gmath_require_packages() {
 
 GMATH_BUILD_PACKAGES=(cmake ninja-build g++)
 GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf)
+GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev)
