@@ -30,6 +30,22 @@ GVector FixingTranslation(const GMatrix& m, const GPosition& c) {
   return {c.m_x - image.m_x, c.m_y - image.m_y, c.m_z - image.m_z};
 }
 
+// a followed by b. Inline, so that the inverse, which composes with an
+// identity matrix, multiplies by the constants it knows.
+inline GTransf Composed(const GTransf& a, const GTransf& b) {
+  const GVector moved = RowTimes(a.m_translation, b.m_matrix);
+  GTransf product = {
+      gmath::detail::Product(a.m_matrix, b.m_matrix),
+      {moved.m_x * b.m_scaling + b.m_translation.m_x, moved.m_y * b.m_scaling + b.m_translation.m_y,
+       moved.m_z * b.m_scaling + b.m_translation.m_z},
+      a.m_scaling * b.m_scaling,
+      0,
+      0,
+      0};
+  gmath::detail::ComposeFlags(a, b, product);
+  return product;
+}
+
 }  // namespace
 
 GTransf BuildTransf(const GMatrix& m, const GVector& t, double s, int hasRotation,
@@ -99,19 +115,7 @@ GTransf CoordinateTransf(const GPosition& origin, const GUnitVector& zAxis) {
   return CoordinateTransf(origin, x, y);
 }
 
-GTransf operator*(const GTransf& a, const GTransf& b) {
-  const GVector moved = RowTimes(a.m_translation, b.m_matrix);
-  GTransf product = {
-      gmath::detail::Product(a.m_matrix, b.m_matrix),
-      {moved.m_x * b.m_scaling + b.m_translation.m_x, moved.m_y * b.m_scaling + b.m_translation.m_y,
-       moved.m_z * b.m_scaling + b.m_translation.m_z},
-      a.m_scaling * b.m_scaling,
-      0,
-      0,
-      0};
-  gmath::detail::ComposeFlags(a, b, product);
-  return product;
-}
+GTransf operator*(const GTransf& a, const GTransf& b) { return Composed(a, b); }
 
 GTransf& GTransf::operator*=(const GTransf& b) {
   *this = *this * b;
@@ -152,5 +156,5 @@ GTransf GTransf::Inverse() const {
   }
   const GTransf unmap = {m_matrix.Transpose(), kZeroVector,     unscale,
                          m_hasRotation,        m_hasReflection, m_hasShear};
-  return untranslate * unmap;
+  return Composed(untranslate, unmap);
 }

@@ -40,9 +40,8 @@ std::mutex rootLock;
 char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
 std::int64_t rootGeneration = 0;  // counts the changes of the root
 
-bool KeyPath(char (&path)[kPathCapacity], std::int64_t* generation = nullptr) {
+bool KeyPath(char (&path)[kPathCapacity]) {
   std::lock_guard<std::mutex> guard(rootLock);
-  if (generation != nullptr) *generation = rootGeneration;
   const int written = std::snprintf(path, kPathCapacity, "%s%s", registryRoot, kDebugKeyPath);
   return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
 }
@@ -161,13 +160,18 @@ void CloseDebugKey(DebugKey& key) { key.path[0] = '\0'; }
 // with the root they were read under. Any write changes the change time, and
 // the rename of SetDebugValue the inode as well.
 bool StampDebugValue(const char* name, ValueStamp& stamp) {
-  DebugKey key{};
-  std::int64_t generation = 0;
+  if (!IsSafeValueName(name)) return false;
   char path[kPathCapacity];
-  struct stat info {};
-  if (!KeyPath(key.path, &generation) || !ValuePath(key, name, path) || stat(path, &info) != 0) {
-    return false;
+  std::int64_t generation = 0;
+  {
+    std::lock_guard<std::mutex> guard(rootLock);
+    generation = rootGeneration;
+    const int written =
+        std::snprintf(path, kPathCapacity, "%s%s/%s", registryRoot, kDebugKeyPath, name);
+    if (written <= 0 || static_cast<std::size_t>(written) >= kPathCapacity) return false;
   }
+  struct stat info {};
+  if (stat(path, &info) != 0) return false;
   stamp = {generation,
            static_cast<std::int64_t>(info.st_dev),
            static_cast<std::int64_t>(info.st_ino),
