@@ -38,11 +38,13 @@ double FindPivot(const Elimination& e, int k, int& row, int& col) {
   return best;
 }
 
+// The other rows subtract a copy of the divided pivot row, which they
+// cannot overwrite, so the compiler need not reload it.
 void Eliminate(Elimination& e, int k, int row, int col) {
   if (row != k) std::swap(e.a[row], e.a[k]);
-  double* pivotRow = e.a[k];
-  const double pivot = pivotRow[col];
-  for (int c = 0; c < kWidth; ++c) pivotRow[c] = pivotRow[c] / pivot;
+  double pivotRow[kWidth];
+  const double pivot = e.a[k][col];
+  for (int c = 0; c < kWidth; ++c) pivotRow[c] = e.a[k][c] = e.a[k][c] / pivot;
   for (int j = 0; j < kOrder; ++j) {
     if (j == k) continue;
     const double factor = e.a[j][col];
