@@ -34,9 +34,10 @@ using ValueStamp = std::array<std::int64_t, 9>;
 // The present stamp of a value; false when it has none, and always on
 // Windows, whose registry is read directly.
 bool StampDebugValue(const char* name, ValueStamp& stamp);
-// Whether a later change is sure to change the stamp: not while the value
-// was changed too recently for its timestamps to tell (see the stand-in).
-bool IsSettled(const ValueStamp& stamp);
+// The same, false as well when a later change might leave the stamp as it
+// is: while the value was changed too recently for its timestamps to tell
+// (see the stand-in).
+bool StampSettledDebugValue(const char* name, ValueStamp& stamp);
 
 // Shows the interactive assertion box and answers GASSERT_ABORT,
 // GASSERT_RETRY or GASSERT_IGNORE, or 0 when it could not be shown.

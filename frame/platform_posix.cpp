@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <initializer_list>
 #include <mutex>
 
 #include "frame/platform.h"
@@ -81,6 +82,16 @@ bool ValuePath(const DebugKey& key, const char* name, char (&path)[kPathCapacity
   if (!IsSafeValueName(name)) return false;
   const int written = std::snprintf(path, kPathCapacity, "%s/%s", key.path, name);
   return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
+}
+
+// Appends text at path[length], keeping the terminating zero; false when it
+// does not fit. Cheaper than formatting on a path taken at every message.
+bool Append(char (&path)[kPathCapacity], std::size_t& length, const char* text) {
+  const std::size_t size = std::strlen(text);
+  if (size >= kPathCapacity - length) return false;
+  std::memcpy(path + length, text, size + 1);
+  length += size;
+  return true;
 }
 
 // Decimal text of a number that fits in 32 bits, as signed or as unsigned,
@@ -166,9 +177,10 @@ bool StampDebugValue(const char* name, ValueStamp& stamp) {
   {
     std::lock_guard<std::mutex> guard(rootLock);
     generation = rootGeneration;
-    const int written =
-        std::snprintf(path, kPathCapacity, "%s%s/%s", registryRoot, kDebugKeyPath, name);
-    if (written <= 0 || static_cast<std::size_t>(written) >= kPathCapacity) return false;
+    std::size_t length = 0;
+    for (const char* part : {static_cast<const char*>(registryRoot), kDebugKeyPath, "/", name}) {
+      if (!Append(path, length, part)) return false;
+    }
   }
   struct stat info {};
   if (stat(path, &info) != 0) return false;
@@ -185,10 +197,11 @@ bool StampDebugValue(const char* name, ValueStamp& stamp) {
 }
 
 // A change within the tick of the last one could keep the change time as
-// it is; a change time some seconds in the past cannot be repeated.
-bool IsSettled(const ValueStamp& stamp) {
+// it is. The clock is read first: a change time some seconds before it
+// cannot be repeated by any change after the stamp.
+bool StampSettledDebugValue(const char* name, ValueStamp& stamp) {
   timespec now{};
-  return clock_gettime(CLOCK_REALTIME, &now) == 0 &&
+  return clock_gettime(CLOCK_REALTIME, &now) == 0 && StampDebugValue(name, stamp) &&
          stamp[kChangeSeconds] + kSettledSeconds < static_cast<std::int64_t>(now.tv_sec);
 }
 

@@ -56,7 +56,7 @@ void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
 }
 
 bool StampDebugValue(const char*, ValueStamp&) { return false; }
-bool IsSettled(const ValueStamp&) { return false; }
+bool StampSettledDebugValue(const char*, ValueStamp&) { return false; }
 
 void CloseDebugKey(DebugKey& key) {
   if (key.handle != nullptr) RegCloseKey(KeyOf(key));

@@ -53,21 +53,20 @@ int ReadReleaseLevel(int defaultValue) {
 // it was read, so that a message whose level is unchanged costs a stamp,
 // not a registry read. A stamp taken before the read can only be older than
 // the value read: a change in between makes the next message read again.
+// Only a settled stamp is kept, so an equal stamp means an unchanged value.
 std::mutex levelLock;
 gmath::detail::ValueStamp levelStamp{};
 int cachedLevel = 0;
 bool levelCached = false;
 
-// Only a settled stamp is kept, so an equal stamp means an unchanged value.
 int MessageLevel() {
   gmath::detail::ValueStamp stamp{};
-  const bool stamped = gmath::detail::StampDebugValue(kLevelName, stamp);
-  if (stamped) {
+  if (gmath::detail::StampDebugValue(kLevelName, stamp)) {
     std::lock_guard<std::mutex> guard(levelLock);
     if (levelCached && stamp == levelStamp) return cachedLevel;
   }
+  const bool settled = gmath::detail::StampSettledDebugValue(kLevelName, stamp);
   const int level = ReadReleaseLevel(2);
-  const bool settled = stamped && gmath::detail::IsSettled(stamp);
   std::lock_guard<std::mutex> guard(levelLock);
   levelCached = settled;
   levelStamp = stamp;
