@@ -77,7 +77,10 @@ int MessageLevel() {
 // The value is created with 0 the first time, so that a missing value does
 // not spring into existence holding the level of a later read.
 void PrimeReleaseLevel(std::atomic<int>& primed) {
-  if (primed.exchange(1, std::memory_order_relaxed) == 0) ReadReleaseLevel(0);
+  if (primed.load(std::memory_order_relaxed) == 0 &&
+      primed.exchange(1, std::memory_order_relaxed) == 0) {
+    ReadReleaseLevel(0);
+  }
 }
 
 }  // namespace
