@@ -88,12 +88,15 @@ inline GPosition Apply(const GTransf& t, const GPosition& p) {
   return {q[0] + t.m_translation.m_x, q[1] + t.m_translation.m_y, q[2] + t.m_translation.m_z};
 }
 
-// Random values from a fixed seed, which every failure message names. Each
-// draw is a statement of its own: argument evaluation order is unspecified.
+// Random values from a fixed seed, which every failure message names with
+// the base that replays it. Each draw is a statement of its own: argument
+// evaluation order is unspecified.
 class Random {
  public:
   explicit Random(unsigned seed)
-      : generator_(seed), trace_(__FILE__, __LINE__, "seed " + std::to_string(seed)) {}
+      : generator_(BaseSeed() + seed),
+        trace_(__FILE__, __LINE__,
+               "seed " + std::to_string(seed) + ", GMATH_TEST_SEED=" + std::to_string(BaseSeed())) {}
 
   double Uniform(double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(generator_);

@@ -3,14 +3,14 @@
 // interface.
 #include "core3d/jacobi.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <random>
 #include <vector>
+
+#include "properties/property_test.h"
 
 namespace {
 
+using namespace gmath::test;
 using gmath::detail::JacobiEigen;
 using gmath::detail::kJacobiWithVectors;
 
@@ -58,17 +58,16 @@ TEST(JacobiEigen, ReadsTheUpperTriangleAndWritesVectorsOnlyInTheirMode) {
 // V·A·Vᵀ is diagonal with the eigenvalues on it, V is orthonormal, and the
 // eigenvalues come out descending.
 TEST(JacobiEigen, EigenvectorsDiagonaliseRandomSymmetricMatrices) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> entry(-10.0, 10.0);
-    const int n = 1 + static_cast<int>(seed % 12);
+  int draw = 0;
+  ForSeeds("symmetric matrices", 40, [&draw](Random& random) {
+    const int n = 1 + draw++ % 12;
     std::vector<double> a(static_cast<std::size_t>(n * n));
     for (int i = 0; i < n; ++i) {
-      for (int j = i; j < n; ++j) a[i * n + j] = a[j * n + i] = entry(random);
+      for (int j = i; j < n; ++j) a[i * n + j] = a[j * n + i] = random.Uniform(-10, 10);
     }
     const Solution s = Solve(n, a);
-    ASSERT_EQ(s.err, 0) << "seed " << seed;
-    for (int i = 0; i + 1 < n; ++i) EXPECT_GE(s.values[i], s.values[i + 1]) << "seed " << seed;
+    ASSERT_EQ(s.err, 0);
+    for (int i = 0; i + 1 < n; ++i) EXPECT_GE(s.values[i], s.values[i + 1]);
     for (int i = 0; i < n; ++i) {
       for (int j = 0; j < n; ++j) {
         double vav = 0.0;
@@ -78,13 +77,11 @@ TEST(JacobiEigen, EigenvectorsDiagonaliseRandomSymmetricMatrices) {
           for (int l = 0; l < n; ++l)
             vav += s.vectors[i * n + k] * a[k * n + l] * s.vectors[j * n + l];
         }
-        EXPECT_NEAR(vav, i == j ? s.values[i] : 0.0, 1e-11)
-            << "seed " << seed << " (" << i << ", " << j << ")";
-        EXPECT_NEAR(vv, i == j ? 1.0 : 0.0, 1e-13)
-            << "seed " << seed << " (" << i << ", " << j << ")";
+        EXPECT_NEAR(vav, i == j ? s.values[i] : 0.0, 1e-11) << "(" << i << ", " << j << ")";
+        EXPECT_NEAR(vv, i == j ? 1.0 : 0.0, 1e-13) << "(" << i << ", " << j << ")";
       }
     }
-  }
+  });
 }
 
 }  // namespace

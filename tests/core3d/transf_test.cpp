@@ -86,32 +86,6 @@ TEST_F(TransfTest, InverseReportsAndFallsBack) {
   EXPECT_MESSAGES("GTransf: not invertible", "GTransf: m_scaling is 0.0");
   EXPECT_EQ(collapsed.m_scaling, 1e30);
   EXPECT_TRUE(HasFlags(collapsed, 0, 1, 0));
-}
-
-TEST_F(TransfTest, InverseCompositionAndCaretOfRandomSimilarities) {
-  for (unsigned seed = 1; seed <= 100; ++seed) {
-    Random random(seed);
-    const GTransf a = RandomSimilarity(random);
-    const GTransf b = RandomSimilarity(random);
-    const GTransf inverse = a.Inverse();
-    EXPECT_EQ((a * inverse).IsIdentity(), 1);
-    EXPECT_EQ((inverse * a).IsIdentity(), 1);
-    EXPECT_EQ(inverse.m_hasReflection, a.m_hasReflection);
-    const GPosition p = {random.Uniform(-50, 50), 1, 2};
-    const GPosition expected = Apply(b, Apply(a, p));
-    EXPECT_TRUE(HasXyz(Apply(a * b, p), expected.m_x, expected.m_y, expected.m_z, 1e-9));
-    GTransf c = a;
-    c *= b;
-    EXPECT_EQ(c.IsEqual(a * b), 1);
-    // ^ applies the inverse to each kind of value.
-    const GPosition moved = Apply(a, p);
-    EXPECT_TRUE(HasXyz(moved ^ a, p.m_x, 1, 2, 1e-12));
-    const GVector v = random.Vector(10);
-    EXPECT_TRUE(HasXyz((v * a) ^ a, v.m_x, v.m_y, v.m_z, 1e-12));
-    const GUnitVector u = random.Direction();
-    EXPECT_TRUE(HasXyz((u * a) ^ a, u.m_x, u.m_y, u.m_z, 1e-15));
-  }
-  EXPECT_NO_MESSAGES();
   EXPECT_TRUE(HasXyz(GPosition{1, 0, 0} ^ ScaleTransf(0.0), 1e30, 0, 0));
   EXPECT_MESSAGES("GTransf: not invertible", "GTransf: m_scaling is 0.0");
 }

@@ -1,5 +1,6 @@
 #include "support/gmath_test.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -36,6 +37,14 @@ void RestoreDefaults() {
 }
 
 }  // namespace
+
+unsigned BaseSeed() {
+  static const unsigned base = [] {
+    const char* text = std::getenv("GMATH_TEST_SEED");
+    return text == nullptr ? 0u : static_cast<unsigned>(std::strtoul(text, nullptr, 10));
+  }();
+  return base;
+}
 
 void GmathTest::SetUp() {
   SetMessageObserver(nullptr, nullptr);

@@ -43,6 +43,10 @@ class GmathTest : public ::testing::Test {
   std::vector<std::string> messages_;
 };
 
+// Where the draws of a randomised test start: GMATH_TEST_SEED, read once,
+// or 0. A test adds its own seed to it; another value tries other draws.
+unsigned BaseSeed();
+
 // Platform part of the fixture (tests/support/registry_*.cpp).
 void ResetTestRegistry(const std::filesystem::path& scratch);
 void ReleaseTestRegistry();
