@@ -96,7 +96,8 @@ class Random {
   explicit Random(unsigned seed)
       : generator_(BaseSeed() + seed),
         trace_(__FILE__, __LINE__,
-               "seed " + std::to_string(seed) + ", GMATH_TEST_SEED=" + std::to_string(BaseSeed())) {}
+               "seed " + std::to_string(seed) + ", GMATH_TEST_SEED=" + std::to_string(BaseSeed())) {
+  }
 
   double Uniform(double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(generator_);

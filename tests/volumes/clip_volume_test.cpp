@@ -78,33 +78,13 @@ TEST_F(ClipVolumeTest, ClassificationAtTheTolerance) {
   EXPECT_EQ(Inside(GClipVolume{}, {1e30, 0, 0}), 1);
 }
 
-// Spot checks, then the guarantee: a box with a point of the volume may
-// meet it, and one with a point outside never lies in it.
-TEST_F(ClipVolumeTest, BoxTestsAgreeWithThePointTest) {
+// A box touching a face meets the volume, one just off it does not; a box
+// across a face does not lie in it.
+TEST_F(ClipVolumeTest, BoxTestsAtAFace) {
   const GClipVolume box = Of({{0, 0, 0}, {1, 2, 3}});
   EXPECT_TRUE((box && GBox{{1, 0, 0}, {2, 1, 1}}) && !(box && GBox{{1.1, 0, 0}, {2, 1, 1}}));
   EXPECT_TRUE((box >> GBox{{0.2, 0.2, 0.2}, {0.8, 0.8, 0.8}}));
   EXPECT_FALSE((box >> GBox{{0.5, 0.5, 0.5}, {1.5, 1, 1}}));
-  for (unsigned seed = 1; seed <= 60; ++seed) {
-    Random random(seed);
-    GPosition points[6];
-    GUnitVector normals[6];
-    for (int i = 0; i < 6; ++i) {
-      const GVector p = random.Vector(2);
-      points[i] = {p.m_x, p.m_y, p.m_z};
-      normals[i] = random.Direction();
-    }
-    const GClipVolume v = BuildClipVolume(1 + seed % 6, points, normals);
-    const GVector low = random.Vector(3);
-    const GBox b = {{low.m_x, low.m_y, low.m_z}, {low.m_x + 2, low.m_y + 1, low.m_z + 0.5}};
-    for (int k = 0; k < 30; ++k) {
-      const GPosition p = {low.m_x + random.Uniform(0, 2), low.m_y + random.Uniform(0, 1),
-                           low.m_z + random.Uniform(0, 0.5)};
-      const int inside = Inside(v, p);
-      ASSERT_TRUE(inside == 0 || (v && b)) << "point " << k;
-      ASSERT_TRUE(inside != 0 || !(v >> b)) << "point " << k;
-    }
-  }
 }
 
 TEST_F(ClipVolumeTest, RangeOfTheCorners) {
@@ -142,9 +122,9 @@ TEST_F(ClipVolumeTest, ScaledAboutTheCentre) {
   // Four planes without a corner (a square prism) fall back to the foot
   // points, (0.5, 0.5, 0) on average.
   const double prism[] = {1, 0, 0, 0, -1, 0, 0, 2, 0, 1, 0, 0, 0, -1, 0, 2};
-  EXPECT_TRUE(SamePlanes(BuildClipVolume(4, prism) * 0.5,
-                         {{{1, 0, 0, -0.25}, {-1, 0, 0, 1.25}, {0, 1, 0, -0.25}, {0, -1, 0, 1.25}},
-                          4}));
+  EXPECT_TRUE(
+      SamePlanes(BuildClipVolume(4, prism) * 0.5,
+                 {{{1, 0, 0, -0.25}, {-1, 0, 0, 1.25}, {0, 1, 0, -0.25}, {0, -1, 0, 1.25}}, 4}));
   EXPECT_NO_MESSAGES();
   EXPECT_TRUE(SamePlanes(cube * -1, Of({{2, 2, 2}, {0, 0, 0}})));  // planes past the centre
   EXPECT_MESSAGES(kNegative);
