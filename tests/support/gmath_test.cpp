@@ -20,8 +20,10 @@ std::filesystem::path MakeScratchDirectory() {
   }
 }
 
-// Brings the tolerances back to their defaults whatever a test left; each
-// setter checks against the others, so the order matters and is repeated.
+}  // namespace
+
+// Each setter checks against the others, so the order matters and is
+// repeated.
 void RestoreDefaults() {
   long err = 0;
   for (int round = 0; round < 3; ++round) {
@@ -35,8 +37,6 @@ void RestoreDefaults() {
   ResetRegistryValidationMathFlag();
   SetAssertPrompt(nullptr);
 }
-
-}  // namespace
 
 unsigned BaseSeed() {
   static const unsigned base = [] {

@@ -43,6 +43,11 @@ class GmathTest : public ::testing::Test {
   std::vector<std::string> messages_;
 };
 
+// Brings the tolerances, the validation switch and flags, the cached
+// registry answer and the assertion prompt back to their defaults, as each
+// test starts, whatever a call changed.
+void RestoreDefaults();
+
 // Where the draws of a randomised test start: GMATH_TEST_SEED, read once,
 // or 0. A test adds its own seed to it; another value tries other draws.
 unsigned BaseSeed();

@@ -1,0 +1,138 @@
+#include "robustness/bad_input.h"
+
+namespace gmath::test {
+namespace {
+
+constexpr double kBadValues[] = {std::numeric_limits<double>::quiet_NaN(),  kInf, -kInf, 0.0, -0.0,
+                                 std::numeric_limits<double>::denorm_min(), 1e30, -1e30};
+
+std::vector<BadCase> BadCases() {
+  std::vector<BadCase> cases;
+  for (Spread spread : {Spread::kEvery, Spread::kFirst}) {
+    for (double value : kBadValues) cases.push_back({value, spread, BoxKind::kSpoilt});
+  }
+  cases.push_back({0.5, Spread::kFirst, BoxKind::kNull});
+  cases.push_back({0.5, Spread::kFirst, BoxKind::kInfinite});
+  return cases;
+}
+
+// Writes d over the first `count` doubles of the value, or over its first
+// double alone.
+template <class T>
+void Spoil(T& value, const BadCase& c, std::size_t count = sizeof(T) / sizeof(double)) {
+  if (c.box != BoxKind::kSpoilt) return;
+  auto* bytes = reinterpret_cast<unsigned char*>(&value);
+  for (std::size_t i = 0; i < (c.spread == Spread::kEvery ? count : 1); ++i) {
+    std::memcpy(bytes + i * sizeof(double), &c.value, sizeof(double));
+  }
+}
+
+template <class T, std::size_t N>
+void Spoil(T (&values)[N], const BadCase& c) {
+  for (std::size_t i = 0; i < (c.spread == Spread::kEvery ? N : 1); ++i) Spoil(values[i], c);
+}
+
+}  // namespace
+
+Bad::Bad(const BadCase& c, unsigned count, bool nullArray)
+    : d(c.value),
+      n(count),
+      p{0.5, 1, 2},
+      q{1, 1, 1},
+      v{1, -2, 3},
+      w{0, 1, 0},
+      u{0, 0, 1},
+      m(kIdentity),
+      t(BuildTransf(kIdentity, {1, -2, 3}, 2, 1, 0, 0)),
+      g{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}},
+      box{{0, 0, 0}, {1, 2, 3}},
+      p2{0.5, 1},
+      q2{1, 1},
+      v2{1, -2},
+      w2{0, 1},
+      u2{0, 1},
+      m2{{{1, 0}, {0, 1}}},
+      t2(BuildTransf2d(m2, v2, 2, 1, 0, 0)),
+      box2{{0, 0}, {1, 2}},
+      bore{p, u, 2, -1, 0.5},
+      cone{bore, {0, 0, -5}},
+      clip{},
+      numbers{},
+      points{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 0}},
+      planePoints{},
+      planeNormals{},
+      points2{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}},
+      pts(nullArray ? nullptr : points),
+      fence{count, pts, u, 2, -1},
+      frustum{fence, {0.5, 0.5, -5}},
+      prism{t, pts, count, 3} {
+  ConvertGBoxToGClipVolume(&box, &clip);
+  std::memcpy(numbers, clip.m_planes, sizeof clip.m_planes);
+  for (int i = 0; i < 9; ++i) {
+    planePoints[i] = p;
+    planeNormals[i] = u;
+  }
+  for (auto* value : {&p, &q}) Spoil(*value, c);
+  for (auto* value : {&v, &w}) Spoil(*value, c);
+  Spoil(u, c);
+  Spoil(m, c);
+  Spoil(t, c, 13);
+  Spoil(g, c);
+  Spoil(p2, c);
+  Spoil(q2, c);
+  Spoil(v2, c);
+  Spoil(w2, c);
+  Spoil(u2, c);
+  Spoil(m2, c);
+  Spoil(t2, c, 7);
+  Spoil(bore, c);
+  Spoil(cone, c);
+  Spoil(clip, c, 24);
+  Spoil(numbers, c);
+  Spoil(points, c);
+  Spoil(planePoints, c);
+  Spoil(planeNormals, c);
+  Spoil(points2, c);
+  Spoil(fence.m_direction, c);
+  Spoil(frustum.m_eyePoint, c);
+  Spoil(prism.m_transf, c, 13);
+  if (c.spread == Spread::kEvery) fence.m_front = fence.m_back = prism.m_height = d;
+  frustum.m_fence = fence;
+  if (c.box == BoxKind::kSpoilt) {
+    box = {p, p};
+    box2 = {p2, p2};
+  } else {
+    const double low = c.box == BoxKind::kNull ? 1e30 : -1e30;
+    box = {{low, low, low}, {-low, -low, -low}};
+    box2 = {{low, low}, {-low, -low}};
+  }
+}
+
+void BadInputSweep::Run(const std::vector<BadInputCall>& calls) {
+  const std::vector<BadCase> cases = BadCases();
+  long total = 0;
+  long messages = 0;
+  for (const BadInputCall& call : calls) {
+    SCOPED_TRACE(call.name);
+    const unsigned counts = call.counted ? 4 : 1;
+    const int arrays = call.withNullArray ? 2 : 1;
+    int each = 0;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+      for (unsigned count = 0; count < counts; ++count) {
+        for (int nullArray = 0; nullArray < arrays; ++nullArray) {
+          Bad b(cases[k], count, nullArray != 0);
+          call.call(b);
+          RestoreDefaults();
+          messages += static_cast<long>(TakeMessages().size());
+          ++each;
+        }
+      }
+    }
+    RecordProperty(call.name, each);
+    total += each * call.functions;
+  }
+  RecordProperty("calls", static_cast<int>(total));
+  RecordProperty("messages", static_cast<int>(messages));
+}
+
+}  // namespace gmath::test
