@@ -27,6 +27,7 @@ TEST_F(BoxTest, BuildingIndexingAndCorners) {
   for (int k = 0; k < 8; ++k) {
     EXPECT_TRUE(HasXyz(corners[k], expected[k].m_x, expected[k].m_y, expected[k].m_z)) << k;
   }
+  GBox{}.GiveCorners(nullptr);  // no array, nothing written
 }
 
 // Null means inverted by d or more on some axis.

@@ -107,6 +107,8 @@ TEST_F(ReportingTest, OutputFileIsHandedOutOnlyAtOrAboveTheCallersLevel) {
   EXPECT_EQ(MathDebugOutputFilePtr(&file, 1), 2);
   EXPECT_EQ(file, owned);
   std::fclose(owned);
+  // Nowhere to hand the log: it is opened and closed again.
+  EXPECT_EQ(MathDebugOutputFilePtr(nullptr, 1), 2);
   EXPECT_EQ(LogText(), "caller's own line\n");
 }
 
@@ -134,7 +136,8 @@ TEST_F(AssertDebugTest, NonZeroLevelOnlyPrints) {
   PutRegistryValue("ValidateReleaseMath", 1);
   ::testing::internal::CaptureStdout();
   Gassert_debug("checked");
-  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Gassert - checked\n");
+  Gassert_debug(nullptr);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Gassert - checked\nGassert - \n");
   EXPECT_EQ(promptCalls, 0);
   EXPECT_EQ(SetAssertPrompt(nullptr), &Prompt);
   EXPECT_EQ(SetAssertPrompt(&Prompt), nullptr);

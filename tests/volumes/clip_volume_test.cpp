@@ -94,6 +94,13 @@ TEST_F(ClipVolumeTest, RangeOfTheCorners) {
   const GBox none = ClipVolumeRange(BuildClipVolume(2, kCorner));
   EXPECT_TRUE(IsBox(none, {{1e30, 1e30, 1e30}, {-1e30, -1e30, -1e30}}));
   EXPECT_MESSAGES("GBox: can't build with 0 points");
+  // A NaN plane (x >= 0 here) meets the others in no corner; the four
+  // corners away from it are the range.
+  GClipVolume broken = Of({{0, 0, 0}, {1, 2, 3}});
+  broken.m_planes[1][0] = kNaN;
+  EXPECT_TRUE(IsBox(ClipVolumeRange(broken), {{1, 0, 0}, {1, 2, 3}}));
+  EXPECT_EQ(TakeMessages(),
+            std::vector<std::string>(5, "GUnitVector: tried to create a NULL unit vector"));
 }
 
 TEST_F(ClipVolumeTest, MovedTurnedAndTransformed) {
