@@ -15,10 +15,12 @@ namespace {
 // Scales (x, y, z), of squared length s outside the unit band, to unit
 // length; a length at or below nullLength (or NaN) is reported and gives
 // (0, 0, 0), and so does a zero length whatever nullLength is, as it has no
-// reciprocal.
+// reciprocal, and an infinite one (an infinite coordinate, or a square that
+// overflows), whose reciprocal would give NaN or zeros as if they were a
+// direction.
 bool Rescale(double x, double y, double z, double s, double nullLength, GUnitVector& unit) {
   const double length = std::sqrt(s);
-  if (length <= nullLength || length == 0.0 || std::isnan(s)) {
+  if (length <= nullLength || length == 0.0 || !std::isfinite(s)) {
     gmath::detail::Report("GUnitVector: tried to create a NULL unit vector");
     unit = {0.0, 0.0, 0.0};
     return false;

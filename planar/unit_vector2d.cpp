@@ -13,7 +13,8 @@ constexpr const char* kIndexMessage = "GVector2d: index is out of range";
 
 // (x, y) with a squared length inside [bandLow, bandHigh] is kept as it is:
 // no division, so its bits survive any number of renormalizations. Else a
-// null vector (isNull of the length, or NaN) is reported and gives (0, 0);
+// null vector (isNull of the length, NaN, or an infinite length, whose
+// reciprocal would give NaN or zeros) is reported and gives (0, 0);
 // anything else is scaled by the reciprocal of its length.
 template <class IsNullLength>
 bool Normalize(double x, double y, double bandLow, double bandHigh, IsNullLength isNull,
@@ -24,7 +25,7 @@ bool Normalize(double x, double y, double bandLow, double bandHigh, IsNullLength
     return true;
   }
   const double length = std::sqrt(s);
-  if (isNull(length) || std::isnan(s)) {
+  if (isNull(length) || !std::isfinite(s)) {
     gmath::detail::Report("GUnitVector2d: tried to create a NULL unit vector");
     unit = {0.0, 0.0};
     return false;

@@ -31,7 +31,9 @@ TEST_F(UnitVectorTest, TheUnitBandIsInclusiveAndKeepsTheBits) {
 }
 
 TEST_F(UnitVectorTest, NullLengthIsInclusiveAndReportedOnce) {
-  for (double null : {0.0, 1e-15, kBand, kNaN}) {
+  // An infinite length (a square past the doubles included) has no
+  // reciprocal that gives a direction.
+  for (double null : {0.0, 1e-15, kBand, kNaN, kInf, -1e200}) {
     EXPECT_TRUE(HasXyz(BuildUnitVector(null, 0, 0), 0, 0, 0)) << null;
     EXPECT_MESSAGES(kNullUnit);
   }
@@ -48,7 +50,9 @@ TEST_F(UnitVectorTest, CallersThresholdSetsTheCodeButNotTheBand) {
   EXPECT_EQ(err, 2);
   EXPECT_EQ(BuildUnitVector(0, 1 + 1e-15, 0, 2.0, &err).m_y, 1 + 1e-15);
   EXPECT_EQ(err, 0);
-  EXPECT_MESSAGES(kNullUnit, kNullUnit);
+  BuildUnitVector(0, kInf, 0, 0.5, &err);
+  EXPECT_EQ(err, 2);
+  EXPECT_MESSAGES(kNullUnit, kNullUnit, kNullUnit);
 }
 
 // A threshold below zero (or NaN) cannot make a direction of the zero
