@@ -27,7 +27,9 @@ double Printable(Random& random, bool fixed = false) {
     std::snprintf(text, sizeof text, "%.15e",
                   random.Uniform(-1, 1) * std::pow(10.0, random.Uniform(-320, 300)));
   }
-  return std::strtod(text, nullptr);
+  double value = 0;
+  std::sscanf(text, "%lf", &value);  // the readers' own scanner
+  return value;
 }
 
 // A value of doubles alone, each printable.

@@ -32,6 +32,11 @@ void Spoil(T (&values)[N], const BadCase& c) {
   for (std::size_t i = 0; i < (c.spread == Spread::kEvery ? N : 1); ++i) Spoil(values[i], c);
 }
 
+template <class... T>
+void SpoilEach(const BadCase& c, T&... values) {
+  (Spoil(values, c), ...);
+}
+
 }  // namespace
 
 Bad::Bad(const BadCase& c, unsigned count, bool nullArray)
@@ -72,30 +77,13 @@ Bad::Bad(const BadCase& c, unsigned count, bool nullArray)
     planePoints[i] = p;
     planeNormals[i] = u;
   }
-  for (auto* value : {&p, &q}) Spoil(*value, c);
-  for (auto* value : {&v, &w}) Spoil(*value, c);
-  Spoil(u, c);
-  Spoil(m, c);
+  SpoilEach(c, p, q, v, w, u, m, g, p2, q2, v2, w2, u2, m2, bore, cone, numbers, points,
+            planePoints, planeNormals, points2, fence.m_direction, frustum.m_eyePoint);
+  // The doubles before a transform's flags and before a clip volume's count.
   Spoil(t, c, 13);
-  Spoil(g, c);
-  Spoil(p2, c);
-  Spoil(q2, c);
-  Spoil(v2, c);
-  Spoil(w2, c);
-  Spoil(u2, c);
-  Spoil(m2, c);
-  Spoil(t2, c, 7);
-  Spoil(bore, c);
-  Spoil(cone, c);
-  Spoil(clip, c, 24);
-  Spoil(numbers, c);
-  Spoil(points, c);
-  Spoil(planePoints, c);
-  Spoil(planeNormals, c);
-  Spoil(points2, c);
-  Spoil(fence.m_direction, c);
-  Spoil(frustum.m_eyePoint, c);
   Spoil(prism.m_transf, c, 13);
+  Spoil(t2, c, 7);
+  Spoil(clip, c, 24);
   if (c.spread == Spread::kEvery) fence.m_front = fence.m_back = prism.m_height = d;
   frustum.m_fence = fence;
   if (c.box == BoxKind::kSpoilt) {
