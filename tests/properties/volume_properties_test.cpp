@@ -120,10 +120,12 @@ struct PointVolume {
         room(polygon.size()) {}
 
   GUnitVector Direction() const { return Row(frame, 2); }
+  // unsigned long, 32 bits on Windows, as the builders take it.
+  unsigned long Count() const { return static_cast<unsigned long>(polygon.size()); }
   GPtFence Fence() {
     GPtFence fence = {0, room.data(), {}, 0, 0};
     long err = -1;
-    BuildPtFence(polygon.size(), polygon.data(), Direction(), slab.front, slab.back, fence, &err);
+    BuildPtFence(Count(), polygon.data(), Direction(), slab.front, slab.back, fence, &err);
     EXPECT_EQ(err, 0);
     return fence;
   }
@@ -167,8 +169,8 @@ TEST_F(VolumeProperties, PrismPointsLieInItsRange) {
     GRtPrism prism = {};
     prism.m_points = v.room.data();
     long err = -1;
-    BuildRtPrism(v.polygon.data(), v.polygon.size(), v.Direction(), v.slab.front, v.slab.back,
-                 prism, &err);
+    BuildRtPrism(v.polygon.data(), v.Count(), v.Direction(), v.slab.front, v.slab.back, prism,
+                 &err);
     ASSERT_EQ(err, 0);
     const GTransf t = RandomSimilarity(random);
     prism *= t;
