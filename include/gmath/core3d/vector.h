@@ -151,8 +151,8 @@ GMATH_API void ModifyOrthoVector(const GVector& a, GVector& b);
 GMATH_API void ModifyOrthoVector(const GVector& a, GUnitVector& u);
 
 // (x, y, z) normalized. A squared length within 50 DBL_EPSILON of 1 is kept
-// bit for bit; a length <= 50 DBL_EPSILON (or NaN) reports "GUnitVector:
-// tried to create a NULL unit vector" and gives (0, 0, 0).
+// bit for bit; a length <= 50 DBL_EPSILON, NaN or infinite reports
+// "GUnitVector: tried to create a NULL unit vector" and gives (0, 0, 0).
 GMATH_API GUnitVector BuildUnitVector(double x, double y, double z);
 // The same with the caller's null threshold (length <= tol) and a result
 // code: 0, or 2 for a null vector.

@@ -125,8 +125,8 @@ GMATH_API GPosition2d operator*(const G4x4& g, const GPosition2d& p);
 GMATH_API GPosition2d operator*(const GPosition2d& p, const G4x4& g);
 
 // (x, y) normalized. A squared length within 50 DBL_EPSILON of 1 is kept bit
-// for bit; a length <= 50 DBL_EPSILON (or NaN) reports "GUnitVector2d: tried
-// to create a NULL unit vector" and gives (0, 0).
+// for bit; a length <= 50 DBL_EPSILON, NaN or infinite reports
+// "GUnitVector2d: tried to create a NULL unit vector" and gives (0, 0).
 GMATH_API GUnitVector2d BuildUnitVector2d(double x, double y);
 // Stricter about unit length, with the caller's null threshold: only a
 // squared length within DBL_EPSILON of 1 is kept as it is, and a length
