@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -38,6 +39,7 @@ constexpr std::int64_t kSettledSeconds = 2;
 constexpr std::size_t kChangeSeconds = 7;
 
 std::mutex rootLock;
+std::atomic<unsigned> temporaryCount{0};
 char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
 std::int64_t rootGeneration = 0;  // counts the changes of the root
 
@@ -147,13 +149,15 @@ bool QueryDebugValue(const DebugKey& key, const char* name, unsigned char (&byte
 }
 
 // Written to a temporary file first and renamed, so that a reader never sees
-// half a number.
+// half a number. Each write has a temporary of its own: two threads creating
+// the same value must not truncate each other's file before its rename.
 void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
   char path[kPathCapacity];
   char temporary[kPathCapacity];
   if (!ValuePath(key, name, path)) return;
-  const int written = std::snprintf(temporary, kPathCapacity, "%s/.%s.%ld.tmp", key.path, name,
-                                    static_cast<long>(getpid()));
+  const int written = std::snprintf(temporary, kPathCapacity, "%s/.%s.%ld.%u.tmp", key.path, name,
+                                    static_cast<long>(getpid()),
+                                    temporaryCount.fetch_add(1, std::memory_order_relaxed));
   if (written <= 0 || static_cast<std::size_t>(written) >= kPathCapacity) return;
   FILE* file = std::fopen(temporary, "wb");
   if (file == nullptr) return;
