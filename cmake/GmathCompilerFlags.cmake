@@ -15,6 +15,8 @@ if(GMATH_SANITIZE)
   set(GMATH_SANITIZER_FLAGS
       -fsanitize=address,undefined,float-cast-overflow
       -fno-sanitize-recover=all -fno-omit-frame-pointer)
+elseif(GMATH_SANITIZE_THREAD)
+  set(GMATH_SANITIZER_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
 endif()
 
 function(gmath_apply_flags target)
@@ -23,7 +25,7 @@ function(gmath_apply_flags target)
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion
     $<$<BOOL:${GMATH_WARNINGS_AS_ERRORS}>:-Werror>
     $<$<BOOL:${GMATH_X86_32}>:-msse2 -mfpmath=sse>)
-  if(GMATH_SANITIZE)
+  if(GMATH_SANITIZER_FLAGS)
     target_compile_options(${target} PRIVATE ${GMATH_SANITIZER_FLAGS})
     target_link_options(${target} PRIVATE ${GMATH_SANITIZER_FLAGS})
   endif()
