@@ -129,6 +129,11 @@ TEST_F(RegistryTextTest, UnwritableRootBehavesLikeAKeyWithoutRights) {
   EXPECT_EQ(ReadOrCreate("X", 5), 0);
   EXPECT_EQ(CheckRegistryForGeom3dBoundary(), 1);
   EXPECT_EQ(CheckRegistryBoundarySelfXO(), 0);
+  EXPECT_EQ(CheckRegistryValidateCoreMath(), 0);
+  std::string text = "not logged";
+  invld(nullptr, text.data(), 1);
+  EXPECT_MESSAGES("not logged");
+  EXPECT_FALSE(std::filesystem::exists(WorkDirectory() / "math_assert_release.log"));
 }
 
 TEST_F(RegistryTextTest, ValueNamesCannotLeaveTheKeyNorRootsOverflowIt) {

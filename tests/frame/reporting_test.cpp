@@ -94,6 +94,25 @@ TEST_F(ReportingTest, UnopenableLog) {
   EXPECT_EQ(file, nullptr);
 }
 
+// Where permissions do not bite (root, Windows) the probe file gets written
+// and there is nothing to check.
+TEST_F(ReportingTest, ReadOnlyWorkingDirectorySendsMessagesToStandardError) {
+  namespace fs = std::filesystem;
+  PutRegistryValue("ValidateReleaseMath", 2);
+  fs::permissions(WorkDirectory(), fs::perms::owner_write | fs::perms::group_write |
+                                       fs::perms::others_write, fs::perm_options::remove);
+  const bool writable = std::ofstream("probe").is_open();
+  if (!writable) {
+    ::testing::internal::CaptureStderr();
+    Report("read-only");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "#~# read-only\n");
+    EXPECT_MESSAGES("read-only");
+    EXPECT_FALSE(fs::exists(WorkDirectory() / "math_assert_release.log"));
+  }
+  fs::permissions(WorkDirectory(), fs::perms::owner_write, fs::perm_options::add);
+  if (writable) GTEST_SKIP() << "a read-only directory is still writable for this user";
+}
+
 TEST_F(ReportingTest, OutputFileIsHandedOutOnlyAtOrAboveTheCallersLevel) {
   PutRegistryValue("ValidateReleaseMath", 2);
   FILE* file = nullptr;

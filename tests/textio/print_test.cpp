@@ -1,5 +1,7 @@
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
@@ -158,6 +160,32 @@ TEST_F(PrintTest, NullOrRefusingStreamGivesCodeTwo) {
   GPrint_to_File(readOnly, GBox{}, &err);
   EXPECT_EQ(err, 2);
   std::fclose(readOnly);
+}
+
+// A device that refuses every write: unbuffered, the first line fails;
+// buffered, only a dump larger than the buffer reaches the device while
+// printing (a smaller one would fail at the caller's flush).
+TEST_F(PrintTest, FullDeviceGivesCodeTwoOnceAWriteReachesIt) {
+  FILE* full = std::fopen("/dev/full", "w");
+  if (full == nullptr) GTEST_SKIP() << "no /dev/full on this system";
+  constexpr std::uint32_t kPoints = 600;  // some 43 kB of text, beyond any stdio buffer
+  std::vector<GPosition> points(kPoints, GPosition{1, 2, 3});
+  const GPtFence fence{kPoints, points.data(), {0, 0, 1}, 1, 0};
+  long err = -1;
+  GPrint_to_File(full, kMatrix, &err);
+  EXPECT_EQ(err, 0);
+  GPrint_to_File(full, fence, &err);
+  EXPECT_EQ(err, 2);
+  std::fclose(full);
+
+  full = std::fopen("/dev/full", "w");
+  ASSERT_NE(full, nullptr);
+  std::setvbuf(full, nullptr, _IONBF, 0);
+  GPrint_to_File(full, kTransf, &err);
+  EXPECT_EQ(err, 2);
+  std::string text = "lost";
+  invld(full, text.data(), 1);
+  std::fclose(full);
 }
 
 }  // namespace
