@@ -42,6 +42,22 @@ void NotifyObserver(const char* message) {
   if (current != nullptr) current(message, context);
 }
 
+// Appends to the log are taken one at a time: Windows' C runtime emulates
+// append mode by a seek to the end before each write, so two threads could
+// write their lines at the same offset and one line would be lost.
+std::mutex logLock;
+
+void AppendToLog(const char* text) {
+  std::lock_guard<std::mutex> guard(logLock);
+  FILE* log = std::fopen(kLogName, "a");
+  if (log == nullptr) {
+    std::fprintf(stderr, kLineFormat, text);
+    return;
+  }
+  std::fprintf(log, kLineFormat, text);
+  std::fclose(log);
+}
+
 constexpr const char* kLevelName = "ValidateReleaseMath";
 
 int ReadReleaseLevel(int defaultValue) {
@@ -94,13 +110,7 @@ void invld(FILE* stream, char* message, int) {
   NotifyObserver(text);
   PrimeReleaseLevel(invldPrimed);
   if (MessageLevel() < 2) return;
-  FILE* log = std::fopen(kLogName, "a");
-  if (log == nullptr) {
-    std::fprintf(stderr, kLineFormat, text);
-    return;
-  }
-  std::fprintf(log, kLineFormat, text);
-  std::fclose(log);
+  AppendToLog(text);
 }
 
 int MathDebugOutputFilePtr(FILE** file, int level) {

@@ -8,8 +8,6 @@
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
 
-// MinGW's win32 thread model (GCC before 13) has no std::thread.
-#if !defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)
 namespace {
 
 using ThreadsTest = gmath::test::GmathTest;
@@ -103,4 +101,3 @@ TEST_F(ThreadsTest, ConcurrentFrameUseKeepsStateAndLogLinesWhole) {
 }
 
 }  // namespace
-#endif
