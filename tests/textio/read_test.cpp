@@ -58,26 +58,6 @@ void Fill(T& value) {
   std::memset(static_cast<void*>(&value), 0xAB, sizeof value);
 }
 
-// The doubles of these types lie in memory in the order they are read.
-template <class T>
-void ExpectReadInMemoryOrder(unsigned seed) {
-  SCOPED_TRACE(seed);
-  const std::vector<double> numbers = AnyNumbers(sizeof(T) / sizeof(double), seed);
-  T value;
-  Fill(value);
-  EXPECT_EQ(Read(Bare(numbers), value), 0);
-  EXPECT_EQ(std::memcmp(&value, numbers.data(), sizeof value), 0);
-}
-
-TEST_F(ReadTest, DoublesComeBackBitForBit) {
-  ExpectReadInMemoryOrder<GMatrix>(1);
-  ExpectReadInMemoryOrder<GBox>(2);
-  ExpectReadInMemoryOrder<GBoreLine>(3);
-  ExpectReadInMemoryOrder<GBoreCone>(4);
-  ExpectReadInMemoryOrder<GBox2d>(5);
-  ExpectReadInMemoryOrder<GMatrix2d>(6);
-}
-
 // A flag keeps the low byte of the number read and writes nothing past it.
 TEST_F(ReadTest, TransformsReadFlagsIntoTheirByteAlone) {
   const std::vector<double> numbers = AnyNumbers(13, 7);
