@@ -95,30 +95,6 @@ TEST_F(ReadTest, G4x4DumpReadsBack) {
             "Extras(perspective): 3 7 11 15\n");
 }
 
-TEST_F(ReadTest, PointVolumesReadCountPointsThenTheRest) {
-  GPosition points[4] = {
-      {kOld, kOld, kOld}, {kOld, kOld, kOld}, {kOld, kOld, kOld}, {kOld, kOld, kOld}};
-  GPtFrustum frustum{{0, points, {kOld, kOld, kOld}, kOld, kOld}, {kOld, kOld, kOld}};
-  EXPECT_EQ(Read("3  1 2 3  4 5 6  7 8 9   0 0 1  2.5 -2.5   0 0 10", frustum), 0);
-  EXPECT_EQ(frustum.m_fence.m_count, 3u);
-  EXPECT_EQ(points[0].m_x, 1);
-  EXPECT_EQ(points[2].m_z, 9);
-  EXPECT_EQ(points[3].m_x, kOld);
-  EXPECT_EQ(frustum.m_fence.m_direction.m_z, 1);
-  EXPECT_EQ(frustum.m_fence.m_front, 2.5);
-  EXPECT_EQ(frustum.m_fence.m_back, -2.5);
-  EXPECT_EQ(frustum.m_eyePoint.m_z, 10);
-
-  GRtPrism prism{{}, points, 7, kOld};
-  EXPECT_EQ(Read("1 0 0 0 1 0 0 0 1  5 6 7  2  1 0 0  1  -1 -2 -3  4", prism), 0);
-  EXPECT_EQ(prism.m_transf.m_translation.m_z, 7);
-  EXPECT_EQ(prism.m_transf.m_hasShear, 0);
-  EXPECT_EQ(prism.m_count, 1u);
-  EXPECT_EQ(points[0].m_y, -2);
-  EXPECT_EQ(points[1].m_x, 4);
-  EXPECT_EQ(prism.m_height, 4);
-}
-
 // No point or a hundred are read; above that nothing after the count is read:
 // the points and the fields after them keep their values, and the first
 // point is still in the stream. A count wider than 32 bits is refused and
