@@ -7,7 +7,7 @@
 #include <string>
 
 // Caps on the text of one input. The longest value's text, a 100-point
-// frustum with every number at full length, is about 10 KiB; the caps leave
+// frustum with every number at full length, is about 8 KiB; the caps leave
 // any sane layout room while keeping the tool's memory small whatever it is
 // given, an endless stream included.
 constexpr std::size_t kMaxLineBytes = 64 * 1024;
