@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "gmath/gmath.h"
+#include "memory_stream.h"
 
 namespace {
 
@@ -186,19 +187,6 @@ void Fields(V& v, GTransf2d& t) {
   Fields(v, t.m_matrix);
   Xy(v, t.m_translation);
   v(t.m_scaling);
-}
-
-FILE* Sink() {
-  static FILE* sink = std::fopen("/dev/null", "w");
-  return sink;
-}
-
-// glibc before 2.22 refuses an empty memory stream; a lone blank reads the
-// same: no number.
-FILE* OpenMemory(const std::uint8_t* data, std::size_t size) {
-  static char blank[] = " ";
-  if (size == 0) return fmemopen(blank, 1, "r");
-  return fmemopen(const_cast<std::uint8_t*>(data), size, "r");
 }
 
 template <class T>

@@ -177,9 +177,70 @@ GBox:\n low: 1 2 3\n high 4 5 6|print box|standard input: malformed box: 'high' 
 1 2 3 4 5 6 7|print box|standard input: unexpected '7' after the box
 101|print fence|standard input: the fence has more than 100 points
 -1|print frustum|standard input: the frustum has more than 100 points
-\x01\xff\x00 7|check prism|standard input: malformed prism: '??' is not a number
+\x01\xff 7|check prism|standard input: malformed prism: '??' is not a number
+1 2 3\x00 4 5 6|print box|standard input: line 1, column 6: a NUL byte, which no text holds
+GBox:\n low: 1 2 3\n\x00|print box|standard input: line 3, column 1: a NUL byte, which no text holds
 0 0 0|overlap boreline $dumps/boreline.txt -|standard input: short input: the box is incomplete
 CASES
+  ;;
+hostile)
+  # Each case: the input's bytes at a cap and one past it.
+  value="1 2 3 4 5 6"
+  for length in 65536 65537; do
+    { echo "GBox:"; printf "%-${length}s\n" "$value"; } >in
+    if [ "$length" -eq 65536 ]; then
+      run 0 print box in && expect_value box "$value"
+    else
+      run 2 print box in && expect_error "in: line 2 is longer than 65536 bytes"
+    fi
+  done
+  padding=$(printf '%1023s' '')
+  for length in 1048576 1048577; do
+    { echo "$value"; yes "$padding"; } | head -c "$length" >in
+    if [ "$length" -eq 1048576 ]; then
+      run 0 print box in && expect_value box "$value"
+    else
+      run 2 print box in &&
+        expect_error "in: more than 1048576 bytes, longer than any value's text"
+    fi
+  done
+  # Endless and binary streams end with their reason.
+  run 2 print box /dev/zero &&
+    expect_error "/dev/zero: line 1, column 1: a NUL byte, which no text holds"
+  run 2 print box < <(head -c 1G /dev/zero | tr '\0' 7) &&
+    expect_error "standard input: line 1 is longer than 65536 bytes"
+  run 2 print box < <(yes) &&
+    expect_error "standard input: more than 1048576 bytes, longer than any value's text"
+  run 2 print frustum /dev/urandom
+  [[ $(cat err) == "gmath: /dev/urandom: line "*", column "*": a NUL byte, which no text holds" ]] ||
+    fail "/dev/urandom is not refused at its first NUL byte"
+  ;;
+names)
+  # Each case: a name (printf %b escapes) | how an error line shows it.
+  # Control bytes and bytes outside valid UTF-8 are escaped; characters,
+  # however many bytes, are kept.
+  while IFS='|' read -r name shown; do
+    name=$(printf '%b' "$name")
+    run 2 print box "$name" &&
+      expect_error "$shown: cannot open: No such file or directory"
+  done <<'CASES'
+a\033[31mb\033]0;t\007|a\x1b[31mb\x1b]0;t\x07
+tab\there\nnew line\rx|tab\x09here\x0anew line\x0dx
+del\177|del\x7f
+café 😀|café 😀
+\377\376 latin-1 \351|\xff\xfe latin-1 \xe9
+overlong \300\257 \340\200\257|overlong \xc0\xaf \xe0\x80\xaf
+C1 \302\233 and no-break\302\240space|C1 \xc2\x9b and no-break space
+cut \342\202 short|cut \xe2\x82 short
+surrogate \355\240\200 beyond \364\220\200\200|surrogate \xed\xa0\x80 beyond \xf4\x90\x80\x80
+CASES
+  # Operands reach error lines the same way.
+  name=$(printf 'a\033[2Jb\302\233')
+  shown='a\x1b[2Jb\xc2\x9b'
+  run 2 "$name" && expect_error "unknown subcommand '$shown' (see gmath --help)"
+  run 2 range "$name" &&
+    expect_error "unknown type '$shown' (known: boreline, borecone, prism, fence, frustum)"
+  run 2 print "-$name" && expect_error "unknown option '-$shown' (see gmath --help)"
   ;;
 *)
   echo "unknown group $group"

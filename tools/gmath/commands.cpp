@@ -14,23 +14,23 @@ struct Tag {
 
 const char* const kVolumeNames = "boreline, borecone, prism, fence, frustum";
 
-int UnknownType(const std::string& type, const char* known) {
-  return Fail("unknown type '" + type + "' (known: " + known + ")");
+int UnknownType(const std::string& type, const char* known, FILE* err) {
+  return Fail(err, "unknown type '" + type + "' (known: " + known + ")");
 }
 
 // known: the types the error line lists when none matches.
 template <class Visit>
-int OnVolume(const std::string& type, Visit visit, const char* known = kVolumeNames) {
+int OnVolume(const std::string& type, FILE* err, Visit visit, const char* known = kVolumeNames) {
   if (type == "boreline") return visit(Tag<GBoreLine>{});
   if (type == "borecone") return visit(Tag<GBoreCone>{});
   if (type == "prism") return visit(Tag<GRtPrism>{});
   if (type == "fence") return visit(Tag<GPtFence>{});
   if (type == "frustum") return visit(Tag<GPtFrustum>{});
-  return UnknownType(type, known);
+  return UnknownType(type, known, err);
 }
 
 template <class Visit>
-int OnAnyType(const std::string& type, Visit visit) {
+int OnAnyType(const std::string& type, FILE* err, Visit visit) {
   if (type == "matrix") return visit(Tag<GMatrix>{});
   if (type == "transf") return visit(Tag<GTransf>{});
   if (type == "box") return visit(Tag<GBox>{});
@@ -38,7 +38,7 @@ int OnAnyType(const std::string& type, Visit visit) {
   if (type == "box2d") return visit(Tag<GBox2d>{});
   if (type == "matrix2d") return visit(Tag<GMatrix2d>{});
   if (type == "transf2d") return visit(Tag<GTransf2d>{});
-  return OnVolume(type, visit, kTypeNames);
+  return OnVolume(type, err, visit, kTypeNames);
 }
 
 std::string InputOperand(const std::vector<std::string>& operands, std::size_t index) {
@@ -47,38 +47,40 @@ std::string InputOperand(const std::vector<std::string>& operands, std::size_t i
 
 // Reads a T from path and returns what use makes of it: the exit status.
 template <class T, class Use>
-int WithValue(const std::string& type, const std::string& path, Use use) {
+int WithValue(const std::string& type, const std::string& path, const Streams& io, Use use) {
   Value<T> value;
-  const std::string error = value.Read(path, type);
-  return error.empty() ? use(value.Get()) : Fail(error);
+  const std::string error = value.Read(path, io.in, type);
+  return error.empty() ? use(value.Get()) : Fail(io.err, error);
 }
 
 template <class Use>
-int WithAnyValue(const std::string& type, const std::string& path, Use use) {
-  return OnAnyType(type, [&](auto tag) {
-    return WithValue<typename decltype(tag)::Type>(type, path, use);
+int WithAnyValue(const std::string& type, const std::string& path, const Streams& io, Use use) {
+  return OnAnyType(type, io.err, [&](auto tag) {
+    return WithValue<typename decltype(tag)::Type>(type, path, io, use);
   });
 }
 
 template <class Use>
-int WithVolume(const std::string& type, const std::string& path, Use use) {
-  return OnVolume(type, [&](auto tag) {
-    return WithValue<typename decltype(tag)::Type>(type, path, use);
+int WithVolume(const std::string& type, const std::string& path, const Streams& io, Use use) {
+  return OnVolume(type, io.err, [&](auto tag) {
+    return WithValue<typename decltype(tag)::Type>(type, path, io, use);
   });
 }
 
 template <class T>
-int PrintValue(const T& value) {
+int PrintValue(const T& value, const Streams& io) {
   long err = 0;
-  GPrint_to_File(stdout, value, &err);
-  return err == 0 ? kDone : Fail("cannot write to standard output");
+  GPrint_to_File(io.out, value, &err);
+  return err == 0 ? kDone : Fail(io.err, "cannot write to standard output");
 }
 
 template <class T>
-int CheckValue(const T& value) {
-  const MessageCollector collector;
+int CheckValue(const T& value, const Streams& io) {
+  const MessageCollector collector(io.err);
   Gassert_valid(value);
-  for (const std::string& message : collector.Messages()) std::printf("%s\n", message.c_str());
+  for (const std::string& message : collector.Messages()) {
+    std::fprintf(io.out, "%s\n", message.c_str());
+  }
   return collector.Messages().empty() ? kDone : kRefused;
 }
 
@@ -88,93 +90,95 @@ GBox RangeOf(const GRtPrism& prism) { return RtPrismRange(prism); }
 GBox RangeOf(const GPtFence& fence) { return PtFenceRange(fence); }
 GBox RangeOf(const GPtFrustum& frustum) { return PtFrustumRange(frustum); }
 
-int Print(const std::vector<std::string>& operands) {
-  return WithAnyValue(operands[0], InputOperand(operands, 1),
-                      [](const auto& value) { return PrintValue(value); });
+int Print(const std::vector<std::string>& operands, const Streams& io) {
+  return WithAnyValue(operands[0], InputOperand(operands, 1), io,
+                      [&](const auto& value) { return PrintValue(value, io); });
 }
 
-int Check(const std::vector<std::string>& operands) {
-  return WithAnyValue(operands[0], InputOperand(operands, 1),
-                      [](const auto& value) { return CheckValue(value); });
+int Check(const std::vector<std::string>& operands, const Streams& io) {
+  return WithAnyValue(operands[0], InputOperand(operands, 1), io,
+                      [&](const auto& value) { return CheckValue(value, io); });
 }
 
-int Range(const std::vector<std::string>& operands) {
-  return WithVolume(operands[0], InputOperand(operands, 1),
-                    [](const auto& volume) { return PrintValue(RangeOf(volume)); });
+int Range(const std::vector<std::string>& operands, const Streams& io) {
+  return WithVolume(operands[0], InputOperand(operands, 1), io,
+                    [&](const auto& volume) { return PrintValue(RangeOf(volume), io); });
 }
 
 template <class T>
-int OverlapWithBox(const std::vector<std::string>& operands) {
-  return WithValue<T>(operands[0], operands[1], [&](const T& volume) {
-    return WithValue<GBox>("box", operands[2], [&](const GBox& box) {
-      std::printf("%d\n", volume && box);
+int OverlapWithBox(const std::vector<std::string>& operands, const Streams& io) {
+  return WithValue<T>(operands[0], operands[1], io, [&](const T& volume) {
+    return WithValue<GBox>("box", operands[2], io, [&](const GBox& box) {
+      std::fprintf(io.out, "%d\n", volume && box);
       return kDone;
     });
   });
 }
 
-int Overlap(const std::vector<std::string>& operands) {
+int Overlap(const std::vector<std::string>& operands, const Streams& io) {
   const std::string& type = operands[0];
-  if (type == "boreline") return OverlapWithBox<GBoreLine>(operands);
-  if (type == "fence") return OverlapWithBox<GPtFence>(operands);
-  return UnknownType(type, "boreline, fence");
+  if (type == "boreline") return OverlapWithBox<GBoreLine>(operands, io);
+  if (type == "fence") return OverlapWithBox<GPtFence>(operands, io);
+  return UnknownType(type, "boreline, fence", io.err);
 }
 
 // The conversion gives no reason, so the 4x4's own check names what keeps
 // it from being affine; an affine one failed on its linear block.
-std::string WhyNotSimilarity(const G4x4& g) {
-  const MessageCollector collector;
+std::string WhyNotSimilarity(const G4x4& g, FILE* err) {
+  const MessageCollector collector(err);
   Gassert_valid(g);
   std::string reasons;
   for (const std::string& message : collector.Messages()) {
     reasons += (reasons.empty() ? "" : "; ") + message;
   }
-  return reasons.empty()
-             ? "its linear block is not a uniform scale times a rotation or reflection"
-             : reasons;
+  return reasons.empty() ? "its linear block is not a uniform scale times a rotation or reflection"
+                         : reasons;
 }
 
-int ConvertValue(const G4x4& g) {
+int ConvertValue(const G4x4& g, const Streams& io) {
   GTransf t;
-  if (ConvertG4x4ToGTransf(g, t) == 0) return PrintValue(t);
-  Fail("not a similarity: " + WhyNotSimilarity(g));
+  if (ConvertG4x4ToGTransf(g, t) == 0) return PrintValue(t, io);
+  Fail(io.err, "not a similarity: " + WhyNotSimilarity(g, io.err));
   return kRefused;
 }
 
-int Convert(const std::vector<std::string>& operands) {
-  return WithValue<G4x4>("4x4", InputOperand(operands, 0), ConvertValue);
+int Convert(const std::vector<std::string>& operands, const Streams& io) {
+  return WithValue<G4x4>("4x4", InputOperand(operands, 0), io,
+                         [&](const G4x4& g) { return ConvertValue(g, io); });
 }
 
-int HealValue(const GTransf& t) {
+int HealValue(const GTransf& t, const Streams& io) {
   GTransf healed;
   int repaired = 0;
   long err = 0;
   GTransfHealer(t, healed, &repaired, &err);
-  if (err != 0) return Fail("the healer refused the transform");
-  const int status = PrintValue(healed);
+  if (err != 0) return Fail(io.err, "the healer refused the transform");
+  const int status = PrintValue(healed, io);
   if (status != kDone || repaired != 0) return status;
-  Fail("the matrix cannot be repaired; the transform is printed as it was read");
+  Fail(io.err, "the matrix cannot be repaired; the transform is printed as it was read");
   return kRefused;
 }
 
-int Heal(const std::vector<std::string>& operands) {
-  return WithValue<GTransf>("transf", InputOperand(operands, 0), HealValue);
+int Heal(const std::vector<std::string>& operands, const Streams& io) {
+  return WithValue<GTransf>("transf", InputOperand(operands, 0), io,
+                            [&](const GTransf& t) { return HealValue(t, io); });
 }
 
-int AnglesOf(const GTransf& t) {
+int AnglesOf(const GTransf& t, FILE* out) {
   double x = 0.0;
   double y = 0.0;
   double z = 0.0;
   GPosition origin{};
   GetRotAngles(t, &x, &y, &z, origin);
-  std::printf("Rotation angles (radians, x applied first):\n");
-  std::printf(" x: %20.15le\n y: %20.15le\n z: %20.15le\n", x, y, z);
-  std::printf(" origin: %20.15le %20.15le %20.15le\n", origin.m_x, origin.m_y, origin.m_z);
+  std::fprintf(out, "Rotation angles (radians, x applied first):\n");
+  std::fprintf(out, " x: %20.15le\n y: %20.15le\n z: %20.15le\n", x, y, z);
+  std::fprintf(out, " origin: %20.15le %20.15le %20.15le\n", origin.m_x, origin.m_y, origin.m_z);
   return kDone;
 }
 
-int Angles(const std::vector<std::string>& operands) {
-  return WithValue<GTransf>("transf", InputOperand(operands, 0), AnglesOf);
+int Angles(const std::vector<std::string>& operands, const Streams& io) {
+  return WithValue<GTransf>("transf", InputOperand(operands, 0), io,
+                            [&](const GTransf& t) { return AnglesOf(t, io.out); });
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "streams.h"
+
 // A subcommand: its operands, a one-line summary for the tool's help, the
 // paragraph of its own help, and how many operands it takes. run returns
 // the exit status.
@@ -15,7 +17,7 @@ struct Subcommand {
   const char* details;
   std::size_t minOperands;
   std::size_t maxOperands;
-  int (*run)(const std::vector<std::string>& operands);
+  int (*run)(const std::vector<std::string>& operands, const Streams& io);
 };
 
 const std::vector<Subcommand>& Subcommands();

@@ -6,47 +6,44 @@
 #include <memory>
 
 #include "normalise.h"
+#include "text_lines.h"
 
 namespace {
 
-using Stream = std::unique_ptr<FILE, int (*)(FILE*)>;
+// Closes what the tool opened, never the standard input it was given.
+struct Closer {
+  FILE* given;
+  void operator()(FILE* stream) const {
+    if (stream != given) std::fclose(stream);
+  }
+};
+
+using Stream = std::unique_ptr<FILE, Closer>;
 
 std::string Name(const std::string& path) { return path == "-" ? "standard input" : path; }
 
 std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
-// The whole text, or false with the reason (a directory opens, then fails
-// to read).
-bool Slurp(const std::string& path, std::string& text, std::string& error) {
-  Stream file(path == "-" ? stdin : std::fopen(path.c_str(), "rb"),
-              [](FILE* f) { return f == stdin ? 0 : std::fclose(f); });
-  if (!file) {
-    error = SystemError(Name(path) + ": cannot open");
-    return false;
-  }
-  char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
-    text.append(chunk, n);
-  }
-  if (std::ferror(file.get()) != 0) error = SystemError(Name(path) + ": cannot read");
-  return error.empty();
+Stream Open(const std::string& path, FILE* standardInput) {
+  return Stream(path == "-" ? standardInput : std::fopen(path.c_str(), "rb"),
+                Closer{standardInput});
 }
 
 // The readers take a stream, and a memory stream is not portable, so the
-// bare text goes through a temporary file.
-Stream BareStream(const std::string& text, std::string& error) {
-  Stream bare(std::tmpfile(), std::fclose);
-  if (!bare) {
-    error = SystemError("cannot create a temporary file");
-    return bare;
-  }
-  const std::string numbers = BareNumbers(text);
-  if (std::fwrite(numbers.data(), 1, numbers.size(), bare.get()) != numbers.size() ||
-      std::fseek(bare.get(), 0, SEEK_SET) != 0) {
-    error = SystemError("cannot write a temporary file");
-    bare.reset();
-  }
-  return bare;
+// bare text goes through a temporary file. Empty when it was written;
+// otherwise why not.
+std::string WriteBare(const std::string& path, FILE* input, FILE* bare) {
+  bool written = true;
+  const std::string stop = ForEachLine(input, [&](const std::string& line) {
+    const std::string numbers = BareLine(line);
+    written = std::fwrite(numbers.data(), 1, numbers.size(), bare) == numbers.size();
+    return written;
+  });
+  if (!written) return SystemError("cannot write a temporary file");
+  if (std::ferror(input) != 0) return SystemError(Name(path) + ": cannot read");
+  if (!stop.empty()) return Name(path) + ": " + stop;
+  if (std::fseek(bare, 0, SEEK_SET) != 0) return SystemError("cannot write a temporary file");
+  return "";
 }
 
 // The next word of the stream, empty at its end; bytes a terminal would
@@ -63,13 +60,14 @@ std::string NextWord(FILE* stream) {
 
 }  // namespace
 
-std::string ReadInput(const std::string& path, const std::string& type,
+std::string ReadInput(const std::string& path, FILE* standardInput, const std::string& type,
                       const std::function<long(FILE*)>& read) {
-  std::string text;
-  std::string error;
-  if (!Slurp(path, text, error)) return error;
-  Stream bare = BareStream(text, error);
-  if (!bare) return error;
+  const Stream input = Open(path, standardInput);
+  if (!input) return SystemError(Name(path) + ": cannot open");
+  const Stream bare(std::tmpfile(), Closer{nullptr});
+  if (!bare) return SystemError("cannot create a temporary file");
+  const std::string error = WriteBare(path, input.get(), bare.get());
+  if (!error.empty()) return error;
   const std::string where = Name(path) + ": ";
   const long code = read(bare.get());
   if (code == 1) return where + "the " + type + " has more than 100 points";

@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-// Reads one value from path ("-": standard input), in the bare-number form
+// Reads one value from path ("-": standardInput), in the bare-number form
 // or as a dump, through read, which takes the stream and returns the
 // reader's code. Empty when the value was read and nothing follows it;
 // otherwise the one-line reason, naming the input and the type.
-std::string ReadInput(const std::string& path, const std::string& type,
+std::string ReadInput(const std::string& path, FILE* standardInput, const std::string& type,
                       const std::function<long(FILE*)>& read);
 
 #endif

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -24,23 +23,26 @@ bool IsPointIndex(const std::string& word) {
          std::all_of(word.begin() + 1, word.end() - 1, digit);
 }
 
+// Split as a stream's >> splits: at the C locale's white space.
 std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+  const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  std::vector<std::string> words;
+  for (auto end = line.begin();;) {
+    const auto start = std::find_if_not(end, line.end(), space);
+    if (start == line.end()) return words;
+    end = std::find_if(start, line.end(), space);
+    words.emplace_back(start, end);
+  }
 }
 
 }  // namespace
 
-std::string BareNumbers(const std::string& text) {
-  std::istringstream lines(text);
+std::string BareLine(const std::string& line) {
+  const std::vector<std::string> words = Words(line);
+  if (IsLegend(words)) return "";
   std::string bare;
-  for (std::string line; std::getline(lines, line);) {
-    const std::vector<std::string> words = Words(line);
-    if (IsLegend(words)) continue;
-    auto word = std::find_if(words.rbegin(), words.rend(), IsLabel).base();
-    if (word != words.end() && IsPointIndex(*word)) ++word;
-    for (; word != words.end(); ++word) bare += *word + ' ';
-    bare += '\n';
-  }
-  return bare;
+  auto word = std::find_if(words.rbegin(), words.rend(), IsLabel).base();
+  if (word != words.end() && IsPointIndex(*word)) ++word;
+  for (; word != words.end(); ++word) bare += *word + ' ';
+  return bare + '\n';
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "gmath/frame.h"
+#include "printable.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ std::string OneLine(const char* message) {
   return line;
 }
 
-void ToStderr(const char* message, void*) {
-  std::fprintf(stderr, "#~# %s\n", OneLine(message).c_str());
+void ToStream(const char* message, void* err) {
+  std::fprintf(static_cast<FILE*>(err), "#~# %s\n", OneLine(message).c_str());
 }
 
 void Collect(const char* message, void* messages) {
@@ -26,13 +27,15 @@ void Collect(const char* message, void* messages) {
 
 }  // namespace
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "gmath: %s\n", message.c_str());
+int Fail(FILE* err, const std::string& message) {
+  std::fprintf(err, "gmath: %s\n", Printable(message).c_str());
   return kUnusable;
 }
 
-void SendMessagesToStderr() { SetMessageObserver(ToStderr, nullptr); }
+void SendMessagesTo(FILE* err) { SetMessageObserver(ToStream, err); }
 
-MessageCollector::MessageCollector() { SetMessageObserver(Collect, &messages_); }
+MessageCollector::MessageCollector(FILE* err) : err_(err) {
+  SetMessageObserver(Collect, &messages_);
+}
 
-MessageCollector::~MessageCollector() { SendMessagesToStderr(); }
+MessageCollector::~MessageCollector() { SendMessagesTo(err_); }

@@ -1,6 +1,7 @@
 #ifndef GMATH_TOOL_REPORT_H
 #define GMATH_TOOL_REPORT_H
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -9,17 +10,20 @@
 // unusable.
 enum ExitStatus { kDone = 0, kRefused = 1, kUnusable = 2 };
 
-// Writes "gmath: <message>" as one line to standard error; returns kUnusable.
-int Fail(const std::string& message);
+// Writes "gmath: <message>" as one line to err, with the bytes a terminal
+// would act on escaped, since it may quote a file name or an operand;
+// returns kUnusable.
+int Fail(FILE* err, const std::string& message);
 
-// The library's messages go to standard error, in its own log line form,
-// so that they never mix into a dump on standard output.
-void SendMessagesToStderr();
+// The library's messages go to err (standard error), in its own log line
+// form, so that they never mix into a dump on standard output.
+void SendMessagesTo(FILE* err);
 
-// Collects the library's messages, one line each, while it lives.
+// Collects the library's messages, one line each, while it lives; then
+// sends them to err again.
 class MessageCollector {
  public:
-  MessageCollector();
+  explicit MessageCollector(FILE* err);
   ~MessageCollector();
   MessageCollector(const MessageCollector&) = delete;
   MessageCollector& operator=(const MessageCollector&) = delete;
@@ -27,6 +31,7 @@ class MessageCollector {
   const std::vector<std::string>& Messages() const { return messages_; }
 
  private:
+  FILE* err_;
   std::vector<std::string> messages_;
 };
 

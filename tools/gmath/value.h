@@ -28,8 +28,8 @@ class Value {
   Value& operator=(const Value&) = delete;
 
   // Empty when read; otherwise the one-line reason.
-  std::string Read(const std::string& path, const std::string& type) {
-    return ReadInput(path, type, [this](FILE* stream) {
+  std::string Read(const std::string& path, FILE* standardInput, const std::string& type) {
+    return ReadInput(path, standardInput, type, [this](FILE* stream) {
       long err = 0;
       GRead_from_File(stream, value_, &err);
       return err;
