@@ -24,10 +24,8 @@ GPosition Highest(const GPosition& a, const GPosition& b) {
   return {std::max(a.m_x, b.m_x), std::max(a.m_y, b.m_y), std::max(a.m_z, b.m_z)};
 }
 
-// Inverted by at least d on the axis.
 bool IsEmpty(double low, double high, double d) { return high <= low - d; }
 
-// Within g of [low, high], bounds included.
 bool IsWithin(double c, double low, double high, double g) {
   return low - g <= c && c <= high + g;
 }

@@ -53,7 +53,6 @@ inline GBox Bound(std::size_t count, const GPosition* points) {
   return box;
 }
 
-// The bounding box of the eight corners, each mapped by map.
 template <class Map>
 GBox MapCorners(const GBox& box, Map map) {
   GPosition corners[kCornerCount];

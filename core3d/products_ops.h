@@ -23,8 +23,6 @@ P AsPosition(const GVector& v) {
   return {v.m_x, v.m_y, v.m_z};
 }
 
-// The matrix times the column v: component i is m(i, 0) v.x + m(i, 1) v.y +
-// m(i, 2) v.z.
 template <class V>
 GVector ColumnTimes(const GMatrix& m, const V& v) {
   const auto& e = m.m_matrix;
@@ -33,13 +31,11 @@ GVector ColumnTimes(const GMatrix& m, const V& v) {
           e[2][0] * v.m_x + e[2][1] * v.m_y + e[2][2] * v.m_z};
 }
 
-// (v·M)·s, the linear part of a transform.
 template <class V>
 GVector LinearPart(const V& v, const GTransf& t) {
   return Scaled(RowTimes(v, t.m_matrix), t.m_scaling);
 }
 
-// (p·M)·s + translation.
 template <class P>
 P Transformed(const P& p, const GTransf& t) {
   const GVector v = LinearPart(p, t);

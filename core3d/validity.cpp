@@ -2,7 +2,6 @@
 
 #include "core3d/common_ops.h"
 #include "core3d/vector_ops.h"
-#include "frame/constants.h"
 #include "frame/report.h"
 #include "frame/tolerance.h"
 #include "gmath/core3d/matrix.h"
@@ -73,14 +72,6 @@ bool CheckTransf(const GTransf& t) {
 }
 
 }  // namespace
-
-bool gmath::detail::CheckUnitLength(const GUnitVector& u) {
-  const double s = Dot(u, u);
-  if (std::abs(s - 1.0) <= kUnitBand) return true;
-  Report(std::sqrt(s) < kUnitBand ? "GUnitVector: using a NULL unit vector"
-                                  : "GUnitVector: vector is not a unit vector");
-  return false;
-}
 
 void Gassert_valid(const GPosition& p) {
   CheckCoordinates(p, "GPosition has an invalid coordinate");

@@ -20,7 +20,6 @@ GVector Cross(const A& a, const B& b) {
           a.m_x * b.m_y - a.m_y * b.m_x};
 }
 
-// Squared distance, (to - from)² summed over x, y, z.
 template <class A, class B>
 double SquaredDistance(const A& from, const B& to) {
   const double dx = to.m_x - from.m_x;
@@ -44,7 +43,6 @@ GUnitVector UnitOf(const V& v) {
   return BuildUnitVector(v.m_x, v.m_y, v.m_z);
 }
 
-// The row vector v times m: component j is v.x m0j + v.y m1j + v.z m2j.
 template <class V>
 GVector RowTimes(const V& v, const GMatrix& m) {
   const auto& e = m.m_matrix;

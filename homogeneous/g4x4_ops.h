@@ -1,6 +1,8 @@
 #ifndef GMATH_HOMOGENEOUS_G4X4_OPS_H
 #define GMATH_HOMOGENEOUS_G4X4_OPS_H
 
+#include <cmath>
+
 #include "gmath/core3d/matrix.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/homogeneous/g4x4.h"
@@ -19,13 +21,12 @@ inline G4x4 FromTransf(const GTransf& t) {
            v.m_x,       v.m_y,       v.m_z,       1.0}};
 }
 
-// Elements 0-2, 4-6, 8-10 as a GMatrix.
 inline GMatrix LinearBlock(const G4x4& g) {
   const double* e = g.m_matrix;
   return {{{e[0], e[1], e[2]}, {e[4], e[5], e[6]}, {e[8], e[9], e[10]}}};
 }
 
-// Fails unless |value| <= tol, so that NaN fails too.
+// True unless |value| <= tol, so that NaN exceeds every tolerance.
 inline bool Exceeds(double value, double tol) { return !(std::abs(value) <= tol); }
 
 }  // namespace gmath::detail
