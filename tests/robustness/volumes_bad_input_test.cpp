@@ -19,6 +19,8 @@ void PrintAndRead(const T& value, T& into, long* err) {
 }
 
 TEST_F(BadInputSweep, VolumesAndTheirText) {
+  // Calls packed into lines; the formatter would give many one a line.
+  // clang-format off
   Run({
       {"bore line functions",
        {BAD_CALL(BuildBoreLine(b.p, b.u)), BAD_CALL(BuildBoreLine(b.p, b.u, b.d, b.d, b.d)),
@@ -49,31 +51,24 @@ TEST_F(BadInputSweep, VolumesAndTheirText) {
         BAD_CALL(b.clip /= b.d)}},
       {"BuildClipVolume",
        {BAD_CALL(BuildClipVolume(b.n, b.pts == nullptr ? nullptr : b.numbers)),
-        BAD_CALL(BuildClipVolume(b.n, b.pts, b.pts == nullptr ? nullptr : b.planeNormals))},
-       true,
-       true},
+        BAD_CALL(BuildClipVolume(b.n, b.pts, b.pts == nullptr ? nullptr : b.planeNormals))}, true,
+        true},
       {"point fences",
        {BAD_CALL(BuildPtFence(b.n, b.pts, b.u, b.d, b.d, b.fenceOut, &b.err)),
         BAD_CALL(PtFenceRange(b.fence)),
         BAD_CALL(b.fence.FindPlanes(b.planePoints, b.planeNormals)),
         BAD_CALL(IsPtInPtFence(b.fence, b.planePoints, b.planeNormals, b.p, &b.flag, &b.err)),
         BAD_CALL(b.fence && b.box), BAD_CALL(Gassert_valid(b.fence)), BAD_CALL(b.fence *= b.t),
-        BAD_CALL(b.fence *= b.g)},
-       true,
-       true},
+        BAD_CALL(b.fence *= b.g)}, true, true},
       {"point frustums",
        {BAD_CALL(BuildPtFrustum(b.fence, b.p, b.frustumOut, &b.err)),
         BAD_CALL(PtFrustumRange(b.frustum)), BAD_CALL(Gassert_valid(b.frustum)),
-        BAD_CALL(b.frustum *= b.t), BAD_CALL(b.frustum *= b.g)},
-       true,
-       true},
+        BAD_CALL(b.frustum *= b.t), BAD_CALL(b.frustum *= b.g)}, true, true},
       {"right prisms",
        {BAD_CALL(BuildRtPrism(b.t, b.pts, b.n, b.d, b.prismOut, &b.err)),
         BAD_CALL(BuildRtPrism(b.pts, b.n, b.u, b.d, b.d, b.prismOut, &b.err)),
         BAD_CALL(RtPrismRange(b.prism)), BAD_CALL(Gassert_valid(b.prism)), BAD_CALL(b.prism *= b.t),
-        BAD_CALL(b.prism *= b.g)},
-       true,
-       true},
+        BAD_CALL(b.prism *= b.g)}, true, true},
       {"GPrint_to_File and GRead_from_File",
        {BAD_CALL(PrintAndRead(b.m, b.mOut, &b.err)), BAD_CALL(PrintAndRead(b.t, b.tOut, &b.err)),
         BAD_CALL(PrintAndRead(b.box, b.box, &b.err)), BAD_CALL(PrintAndRead(b.g, b.gOut, &b.err)),
@@ -84,11 +79,9 @@ TEST_F(BadInputSweep, VolumesAndTheirText) {
         BAD_CALL(PrintAndRead(b.frustum, b.frustumOut, &b.err)),
         BAD_CALL(PrintAndRead(b.box2, b.box2, &b.err)),
         BAD_CALL(PrintAndRead(b.m2, b.m2Out, &b.err)),
-        BAD_CALL(PrintAndRead(b.t2, b.t2Out, &b.err))},
-       true,
-       true,
-       2},
+        BAD_CALL(PrintAndRead(b.t2, b.t2Out, &b.err))}, true, true, 2},
   });
+  // clang-format on
 }
 
 }  // namespace
