@@ -17,13 +17,13 @@ class BoxClipTest : public BoxFixture {
 
 // The normal is normalized, w is not: (2, 0, 0) with -1.5 is still x = 1.5.
 TEST_F(BoxClipTest, KeepsCutsAndEmpties) {
-  EXPECT_TRUE(Is(Clipped(1, 0, 0, -1.5, 1), {{1.5, 0, 0}, {2, 2, 2}}));
-  EXPECT_TRUE(Is(Clipped(2, 0, 0, -1.5, 1), {{1.5, 0, 0}, {2, 2, 2}}));
-  EXPECT_TRUE(Is(Clipped(-1, 0, 0, 1.5, 1), {{0, 0, 0}, {1.5, 2, 2}}));
+  EXPECT_TRUE(IsBox(Clipped(1, 0, 0, -1.5, 1), {{1.5, 0, 0}, {2, 2, 2}}));
+  EXPECT_TRUE(IsBox(Clipped(2, 0, 0, -1.5, 1), {{1.5, 0, 0}, {2, 2, 2}}));
+  EXPECT_TRUE(IsBox(Clipped(-1, 0, 0, 1.5, 1), {{0, 0, 0}, {1.5, 2, 2}}));
   EXPECT_TRUE(SameBits(Clipped(1, 0, 0, 1, 1), kCube));
   EXPECT_TRUE(SameBits(Clipped(1, 0, 0, -3, 0), kNullBox));
   // The plane x + y = 3 keeps the corner (2, 2) and where its edges cross.
-  EXPECT_TRUE(Is(Clipped(1, 1, 0, -3 / std::sqrt(2.0), 1), {{1, 1, 0}, {2, 2, 2}}, 1e-15));
+  EXPECT_TRUE(IsBox(Clipped(1, 1, 0, -3 / std::sqrt(2.0), 1), {{1, 1, 0}, {2, 2, 2}}, 1e-15));
   EXPECT_NO_MESSAGES();
   EXPECT_TRUE(SameBits(Clipped(0, 0, 0, 1, 0), kNullBox));
   EXPECT_MESSAGES("GUnitVector: tried to create a NULL unit vector");

@@ -8,7 +8,7 @@ class BoxTest : public BoxFixture {};
 
 TEST_F(BoxTest, BuildingIndexingAndCorners) {
   GPosition points[] = {{1, 5, -1}, {0, 7, 2}, {3, 6, 0}, {2, -1, 1}};
-  EXPECT_TRUE(Is(BuildBox(4, points), {{0, -1, -1}, {3, 7, 2}}));
+  EXPECT_TRUE(IsBox(BuildBox(4, points), {{0, -1, -1}, {3, 7, 2}}));
   EXPECT_TRUE(SameBits(BuildBox(0, points), kNullBox));
   EXPECT_TRUE(SameBits(BuildBox(5, nullptr), kNullBox));
   EXPECT_MESSAGES("GBox: can't build with 0 points", "GBox: can't build with 0 points");
@@ -51,21 +51,21 @@ TEST_F(BoxTest, UnionSkipsNullBoxes) {
   EXPECT_TRUE(SameBits(null | null, kNullBox));
   GBox joined = {{1, -1, 0}, {2, 0.5, 1}};
   joined |= b;
-  EXPECT_TRUE(Is(joined, {{-0.0, -1, 0}, {2, 0.7, 1e300}}));
+  EXPECT_TRUE(IsBox(joined, {{-0.0, -1, 0}, {2, 0.7, 1e300}}));
 }
 
 TEST_F(BoxTest, IntersectionKeepsGapsNarrowerThanTheTolerance) {
   const GBox a = {{0, 0, 0}, {1, 1, 1}};
-  EXPECT_TRUE(Is(a & GBox{{0.5, -1, 0.25}, {2, 0.5, 0.75}}, {{0.5, 0, 0.25}, {1, 0.5, 0.75}}));
-  EXPECT_TRUE(Is(a & GBox{{1, 0, 0}, {2, 1, 1}}, {{1, 0, 0}, {1, 1, 1}}));
+  EXPECT_TRUE(IsBox(a & GBox{{0.5, -1, 0.25}, {2, 0.5, 0.75}}, {{0.5, 0, 0.25}, {1, 0.5, 0.75}}));
+  EXPECT_TRUE(IsBox(a & GBox{{1, 0, 0}, {2, 1, 1}}, {{1, 0, 0}, {1, 1, 1}}));
   const GBox apart = {{1 + 0.5 * kD, 0, 0}, {2, 1, 1}};
-  EXPECT_TRUE(Is(apart & a, {{1, 0, 0}, {1 + 0.5 * kD, 1, 1}}));
+  EXPECT_TRUE(IsBox(apart & a, {{1, 0, 0}, {1 + 0.5 * kD, 1, 1}}));
   GBox meet = a;
   meet &= apart;
-  EXPECT_TRUE(Is(meet, {{1, 0, 0}, {1 + 0.5 * kD, 1, 1}}));
+  EXPECT_TRUE(IsBox(meet, {{1, 0, 0}, {1 + 0.5 * kD, 1, 1}}));
   EXPECT_TRUE(SameBits(a & GBox{{1 + kD, 0, 0}, {2, 1, 1}}, kNullBox));
-  EXPECT_TRUE(Is(a & GBox{{0, 1 + 0.5 * kD, 0}, {1, 2, 1}}, {{0, 1, 0}, {1, 1 + 0.5 * kD, 1}}));
-  EXPECT_TRUE(Is(a & GBox{{0, 0, -1}, {1, 1, -0.5 * kD}}, {{0, 0, -0.5 * kD}, {1, 1, 0}}));
+  EXPECT_TRUE(IsBox(a & GBox{{0, 1 + 0.5 * kD, 0}, {1, 2, 1}}, {{0, 1, 0}, {1, 1 + 0.5 * kD, 1}}));
+  EXPECT_TRUE(IsBox(a & GBox{{0, 0, -1}, {1, 1, -0.5 * kD}}, {{0, 0, -0.5 * kD}, {1, 1, 0}}));
   EXPECT_TRUE(SameBits(a & GBox{{0, 1 + kD, 0}, {1, 2, 1}}, kNullBox));
   EXPECT_TRUE(SameBits(a & GBox{{0, 0, 1 + 2 * kD}, {1, 1, 2}}, kNullBox));
   EXPECT_TRUE(SameBits(a & kNullBox, kNullBox));
@@ -95,17 +95,17 @@ TEST_F(BoxTest, ScalingAndDivisionKeepTheCornersOrdered) {
   const GBox flipped = {{-2, -2, -2}, {-1, -1, -1}};
   GBox scaled = box;
   scaled *= -1.0;
-  EXPECT_TRUE(Is(scaled, flipped));
-  EXPECT_TRUE(Is(-1.0 * box, flipped));
-  EXPECT_TRUE(Is(box * 0.0, {{0, 0, 0}, {0, 0, 0}}));
-  EXPECT_TRUE(Is(3.0 * box, {{3, 3, 3}, {6, 6, 6}}));
-  EXPECT_TRUE(Is(box * -2.0, {{-4, -4, -4}, {-2, -2, -2}}));
-  EXPECT_TRUE(Is(box / -0.5, {{-4, -4, -4}, {-2, -2, -2}}));
-  EXPECT_TRUE(Is(box / kEps, {{1 / kEps, 1 / kEps, 1 / kEps}, {2 / kEps, 2 / kEps, 2 / kEps}}));
+  EXPECT_TRUE(IsBox(scaled, flipped));
+  EXPECT_TRUE(IsBox(-1.0 * box, flipped));
+  EXPECT_TRUE(IsBox(box * 0.0, {{0, 0, 0}, {0, 0, 0}}));
+  EXPECT_TRUE(IsBox(3.0 * box, {{3, 3, 3}, {6, 6, 6}}));
+  EXPECT_TRUE(IsBox(box * -2.0, {{-4, -4, -4}, {-2, -2, -2}}));
+  EXPECT_TRUE(IsBox(box / -0.5, {{-4, -4, -4}, {-2, -2, -2}}));
+  EXPECT_TRUE(IsBox(box / kEps, {{1 / kEps, 1 / kEps, 1 / kEps}, {2 / kEps, 2 / kEps, 2 / kEps}}));
   GBox moved = box;
   moved += GVector{1, 2, 3};
   moved -= GVector{0.5, 0.25, 1};
-  EXPECT_TRUE(Is(moved, {{1.5, 2.75, 3}, {2.5, 3.75, 4}}));
+  EXPECT_TRUE(IsBox(moved, {{1.5, 2.75, 3}, {2.5, 3.75, 4}}));
   EXPECT_NO_MESSAGES();
   for (double s : {1e-17, -Below(kEps), 0.0, kNaN}) {
     GBox divided = box;

@@ -25,11 +25,11 @@ TEST_F(BoxTransformTest, IdentityShortcutOnlyForMatrices) {
 TEST_F(BoxTransformTest, RowAndColumnSense) {
   const GMatrix m = {{{1, 2, 0}, {0, 1, 0}, {0, 0, 1}}};
   const GBox unit = {{0, 0, 0}, {1, 1, 1}};
-  EXPECT_TRUE(Is(unit * m, {{0, 0, 0}, {1, 3, 1}}));
-  EXPECT_TRUE(Is(m * unit, {{0, 0, 0}, {3, 1, 1}}));
+  EXPECT_TRUE(IsBox(unit * m, {{0, 0, 0}, {1, 3, 1}}));
+  EXPECT_TRUE(IsBox(m * unit, {{0, 0, 0}, {3, 1, 1}}));
   const GTransf t = BuildTransf(m, {10, 0, 0}, -2.0, 1, 0, 0);
   const GTransf transposed = BuildTransf(m.Transpose(), {10, 0, 0}, -2.0, 1, 0, 0);
-  EXPECT_TRUE(Is(unit * t, {{8, -6, -2}, {10, 0, 0}}));
+  EXPECT_TRUE(IsBox(unit * t, {{8, -6, -2}, {10, 0, 0}}));
   EXPECT_TRUE(SameBits(t * unit, unit * transposed));
   GBox assigned = unit;
   assigned *= t;
@@ -43,8 +43,8 @@ TEST_F(BoxTransformTest, G4x4Forms) {
   g.m_matrix[12] = 5;
   g.m_matrix[3] = 1;
   const GBox unit = {{0, 0, 0}, {1, 1, 1}};
-  EXPECT_TRUE(Is(g * unit, {{3, 0, 0}, {5, 1, 1}}));
-  EXPECT_TRUE(Is(unit * g, {{1.0 / 3, 0, 0}, {1, 1, 1}}, 1e-16));
+  EXPECT_TRUE(IsBox(g * unit, {{3, 0, 0}, {5, 1, 1}}));
+  EXPECT_TRUE(IsBox(unit * g, {{1.0 / 3, 0, 0}, {1, 1, 1}}, 1e-16));
   GBox assigned = unit;
   assigned *= g;
   EXPECT_TRUE(SameBits(assigned, g * unit));

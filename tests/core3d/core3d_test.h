@@ -3,18 +3,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
+#include "support/matchers.h"
+#include "support/values.h"
 
 namespace gmath::test {
 
-inline constexpr double kInf = std::numeric_limits<double>::infinity();
-inline const double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kEps = std::numeric_limits<double>::epsilon();
 // The unit band's half-width and the exact-null bound.
@@ -27,27 +26,6 @@ inline GMatrix Diagonal(double a, double b, double c) {
   return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}};
 }
 
-// The three coordinates, within tol (0: exactly).
-template <class V>
-::testing::AssertionResult HasXyz(const V& v, double x, double y, double z, double tol = 0.0) {
-  if (std::abs(v.m_x - x) <= tol && std::abs(v.m_y - y) <= tol && std::abs(v.m_z - z) <= tol) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure() << "(" << v.m_x << ", " << v.m_y << ", " << v.m_z << ")";
-}
-
-inline ::testing::AssertionResult HasRows(const GMatrix& m, const GMatrix& expected,
-                                          double tol = 0.0) {
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
-      if (!(std::abs(m.m_matrix[i][j] - expected.m_matrix[i][j]) <= tol)) {
-        return ::testing::AssertionFailure() << "entry " << i << j << " is " << m.m_matrix[i][j];
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
 template <class T>
 ::testing::AssertionResult HasFlags(const T& t, int rotation, int reflection, int shear) {
   if (t.m_hasRotation == rotation && t.m_hasReflection == reflection && t.m_hasShear == shear) {
@@ -55,19 +33,6 @@ template <class T>
   }
   return ::testing::AssertionFailure()
          << "flags " << int{t.m_hasRotation} << int{t.m_hasReflection} << int{t.m_hasShear};
-}
-
-// Bit for bit: a value left untouched or copied unchanged. Transforms are
-// compared up to their flags, since a copy need not carry the padding.
-template <class T>
-bool SameBits(const T& a, const T& b) {
-  return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
-inline bool SameBits(const GTransf& a, const GTransf& b) {
-  return std::memcmp(&a, &b, gmath::detail::kTransfEnd) == 0;
-}
-inline bool SameBits(const GTransf2d& a, const GTransf2d& b) {
-  return std::memcmp(&a, &b, gmath::detail::kTransf2dEnd) == 0;
 }
 
 // The larger of CheckOrthogonal's two deviations.

@@ -1,7 +1,6 @@
-#include <limits>
-
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
+#include "support/values.h"
 
 namespace {
 
@@ -12,7 +11,7 @@ constexpr const char* kBelowRelative =
 constexpr const char* kRelativeTooLarge =
     "SetRelativeTolerance: relative tolerance not smaller than resabs / 1000";
 constexpr const char* kFitTooSmall = "SetFitTolerance: fit tolerance not larger than resabs * 10";
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
+using gmath::test::kNaN;
 
 class ToleranceTest : public gmath::test::GmathTest {
  protected:

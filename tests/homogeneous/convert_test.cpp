@@ -17,10 +17,7 @@ class ConvertTest : public GmathTest {
   }
   static ::testing::AssertionResult IsZeroTransf(const GTransf& t) {
     const GTransf zero = BuildTransf({}, {}, 0.0, 0, 0, 0);
-    // Every field, padding aside.
-    if (std::memcmp(&t, &zero, offsetof(GTransf, m_hasShear) + 1) == 0) {
-      return ::testing::AssertionSuccess();
-    }
+    if (SameBits(t, zero)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "not the zero transform";
   }
 };

@@ -70,7 +70,7 @@ TEST_F(PlanarConvertTest, TransformToPlane) {
   const double d = GetDistanceTolerance();
   GTransf t = BuildTransf(Diagonal(1, 1, -1), {1, 2, 5}, 2, 0, 1, 1);
   GTransf2d t2 = t.Convert2d();
-  EXPECT_TRUE(HasRows2d(t2.m_matrix, kIdentity2d));
+  EXPECT_TRUE(HasRows(t2.m_matrix, kIdentity2d));
   EXPECT_TRUE(HasXy(t2.m_translation, 1, 2));
   EXPECT_EQ(t2.m_scaling, 2);
   EXPECT_TRUE(HasFlags(t2, 1, 0, 1));
@@ -104,13 +104,13 @@ TEST_F(G4x4ToTransf2dTest, PlanarSimilarityConverts) {
   GTransf2d t = Untouched();
   EXPECT_EQ(ConvertG4x4ToGTransf2d(Planar(), t), 0);
   EXPECT_NEAR(t.m_scaling, 3, 1e-15);
-  EXPECT_TRUE(HasRows2d(t.m_matrix, Rotation2d(0.6), 1e-15));
+  EXPECT_TRUE(HasRows(t.m_matrix, Rotation2d(0.6), 1e-15));
   EXPECT_TRUE(HasXy(t.m_translation, 7, 8));
   EXPECT_TRUE(HasFlags(t, 1, 0, 0));
 
   G4x4 mirror = {{0, 2, 0, 0, 2, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
   EXPECT_EQ(ConvertG4x4ToGTransf2d(mirror, t), 0);
-  EXPECT_TRUE(HasRows2d(t.m_matrix, {{{0, 1}, {1, 0}}}));
+  EXPECT_TRUE(HasRows(t.m_matrix, {{{0, 1}, {1, 0}}}));
   EXPECT_EQ(t.m_scaling, 2);
   EXPECT_TRUE(HasFlags(t, 0, 1, 0));
   // The z scale, element 10, plays no part.
@@ -159,7 +159,7 @@ TEST_F(G4x4ToTransf2dTest, ExactWhereTheSpatialConversionIsTolerant) {
   EXPECT_TRUE(SameBits(t, Untouched()));
   g.m_matrix[2] = 0;
   EXPECT_EQ(ConvertG4x4ToGTransf2d(g, t), 0);
-  EXPECT_TRUE(HasRows2d(t.m_matrix, {{{0.8, 0.6}, {-0.6, 0.8}}}, 1e-15));
+  EXPECT_TRUE(HasRows(t.m_matrix, {{{0.8, 0.6}, {-0.6, 0.8}}}, 1e-15));
 }
 
 }  // namespace

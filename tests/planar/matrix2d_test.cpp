@@ -10,12 +10,12 @@ constexpr const char* kInvalidVector = "GVector2d does not have valid coordinate
 
 TEST_F(Matrix2dTest, BuildersAndAccess) {
   const GMatrix2d rows = BuildMatrix2d(GVector2d{1, 2}, GVector2d{3, 4}, 0);
-  EXPECT_TRUE(HasRows2d(rows, {{{1, 2}, {3, 4}}}));
+  EXPECT_TRUE(HasRows(rows, {{{1, 2}, {3, 4}}}));
   EXPECT_TRUE(
-      HasRows2d(BuildMatrix2d(GUnitVector2d{1, 2}, GUnitVector2d{3, 4}, -5), {{{1, 3}, {2, 4}}}));
-  EXPECT_TRUE(HasRows2d(rows.Transpose(), {{{1, 3}, {2, 4}}}));
+      HasRows(BuildMatrix2d(GUnitVector2d{1, 2}, GUnitVector2d{3, 4}, -5), {{{1, 3}, {2, 4}}}));
+  EXPECT_TRUE(HasRows(rows.Transpose(), {{{1, 3}, {2, 4}}}));
   EXPECT_EQ(GetDeterminant(rows), -2);
-  EXPECT_TRUE(HasRows2d(rows * GMatrix2d{{{0, 1}, {1, 0}}}, {{{2, 1}, {4, 3}}}));
+  EXPECT_TRUE(HasRows(rows * GMatrix2d{{{0, 1}, {1, 0}}}, {{{2, 1}, {4, 3}}}));
   EXPECT_TRUE(HasXy(rows[0], 1, 2));
   EXPECT_NO_MESSAGES();
   EXPECT_TRUE(HasXy(rows[2], 3, 4));
@@ -27,21 +27,21 @@ TEST_F(Matrix2dTest, BuildersAndAccess) {
 TEST_F(Matrix2dTest, RotationAndReflection) {
   const GMatrix2d quarter = Rotation2d(0.0, 1.0);
   EXPECT_TRUE(HasXy(GPosition2d{1, 0} * quarter, 0, 1));
-  EXPECT_TRUE(HasRows2d(Rotation2d(kPi / 2), quarter, 1e-16));
+  EXPECT_TRUE(HasRows(Rotation2d(kPi / 2), quarter, 1e-16));
   EXPECT_NEAR(GetDeterminant(Rotation2d(0.7)), 1, 1e-15);
   EXPECT_NO_MESSAGES();
-  EXPECT_TRUE(HasRows2d(Rotation2d(2.0, 0.0), kIdentity2d));
+  EXPECT_TRUE(HasRows(Rotation2d(2.0, 0.0), kIdentity2d));
   EXPECT_MESSAGES("GMatrix2d: abs(cosine or sine of angle) > 1.0");
-  EXPECT_TRUE(HasRows2d(Rotation2d(0.0, 0.0), {{{0, 0}, {0, 0}}}));
+  EXPECT_TRUE(HasRows(Rotation2d(0.0, 0.0), {{{0, 0}, {0, 0}}}));
   EXPECT_MESSAGES("GUnitVector2d: tried to create a NULL unit vector",
                   "GUnitVector2d: tried to create a NULL unit vector");
 
-  EXPECT_TRUE(HasRows2d(Reflection2d({1, 0}), {{{1, 0}, {0, -1}}}));
+  EXPECT_TRUE(HasRows(Reflection2d({1, 0}), {{{1, 0}, {0, -1}}}));
   const GMatrix2d diagonal = Reflection2d(BuildUnitVector2d(1, 1));
-  EXPECT_TRUE(HasRows2d(diagonal, {{{0, 1}, {1, 0}}}, 1e-15));
+  EXPECT_TRUE(HasRows(diagonal, {{{0, 1}, {1, 0}}}, 1e-15));
   EXPECT_NEAR(GetDeterminant(diagonal), -1, 1e-15);
   // The mirror line's direction is normalized before use.
-  EXPECT_TRUE(HasRows2d(Reflection2d({0, 3}), {{{-1, 0}, {0, 1}}}));
+  EXPECT_TRUE(HasRows(Reflection2d({0, 3}), {{{-1, 0}, {0, 1}}}));
 }
 
 // Each entry within resnor, inclusive; a NaN difference is not within.
@@ -67,18 +67,18 @@ TEST_F(Matrix2dTest, OrthogonalizationStep) {
   long err = -1;
   GMatrix2d out = {{{9, 9}, {9, 9}}};
   MakeOrthogonal(kIdentity2d, out, &err);
-  EXPECT_TRUE(HasRows2d(out, kIdentity2d));
+  EXPECT_TRUE(HasRows(out, kIdentity2d));
   EXPECT_EQ(err, 0);
   const double f = 1.01 * (3 - 1.01 * 1.01) / 2;
   MakeOrthogonal({{{1.01, 0}, {0, 1.01}}}, out, &err);
-  EXPECT_TRUE(HasRows2d(out, {{{f, 0}, {0, f}}}, 1e-15));
+  EXPECT_TRUE(HasRows(out, {{{f, 0}, {0, f}}}, 1e-15));
   EXPECT_NEAR(f, 0.9998495, 1e-12);
   // in and out may be one matrix; repeated steps settle on the rotation.
   const GMatrix2d turn = Rotation2d(0.4);
   GMatrix2d m = {{{turn.m_matrix[0][0] + 1e-6, turn.m_matrix[0][1]},
                   {turn.m_matrix[1][0], turn.m_matrix[1][1] - 2e-6}}};
   for (int i = 0; i < 4; ++i) MakeOrthogonal(m, m, &err);
-  EXPECT_TRUE(HasRows2d(m, turn, 2e-6));
+  EXPECT_TRUE(HasRows(m, turn, 2e-6));
   EXPECT_NEAR(GetDeterminant(m), 1, 1e-15);
   EXPECT_EQ(err, 0);
 }

@@ -39,15 +39,15 @@ TEST_F(Transf2dTest, BuildersKeepTheirPointAndSetTheirFlags) {
 // and a degenerate frame counts as a reflection.
 TEST_F(Transf2dTest, FrameFromTwoAxes) {
   const GTransf2d right = CoordinateTransf2d({1, 2}, {1, 0}, {1, 1});
-  EXPECT_TRUE(HasRows2d(right.m_matrix, kIdentity2d));
+  EXPECT_TRUE(HasRows(right.m_matrix, kIdentity2d));
   EXPECT_TRUE(HasXy(right.m_translation, 1, 2));
   EXPECT_TRUE(HasFlags(right, 1, 0, 0));
   const GTransf2d left = CoordinateTransf2d({}, {1, 0}, {1, -1});
-  EXPECT_TRUE(HasRows2d(left.m_matrix, {{{1, 0}, {0, -1}}}));
+  EXPECT_TRUE(HasRows(left.m_matrix, {{{1, 0}, {0, -1}}}));
   EXPECT_TRUE(HasFlags(left, 0, 1, 0));
   EXPECT_NO_MESSAGES();
   const GTransf2d flat = CoordinateTransf2d({}, {1, 0}, {-1, 0});
-  EXPECT_TRUE(HasRows2d(flat.m_matrix, {{{1, 0}, {0, 0}}}));
+  EXPECT_TRUE(HasRows(flat.m_matrix, {{{1, 0}, {0, 0}}}));
   EXPECT_TRUE(HasFlags(flat, 0, 1, 0));
   EXPECT_MESSAGES("GUnitVector2d: tried to create a NULL unit vector");
 }
@@ -92,7 +92,7 @@ TEST_F(Transf2dTest, InverseUndoesAndReportsWhatItCannot) {
   EXPECT_MESSAGES("GTransf2d: transformation is not invertible",
                   "GTransf2d: transformation scaling is 0.0");
   const GTransf2d sheared = BuildTransf2d({{{1, 1}, {0, 1}}}, kZero, 2, 1, 0, 1).Inverse();
-  EXPECT_TRUE(HasRows2d(sheared.m_matrix, {{{1, 0}, {1, 1}}}));
+  EXPECT_TRUE(HasRows(sheared.m_matrix, {{{1, 0}, {1, 1}}}));
   EXPECT_EQ(sheared.m_scaling, 0.5);
   EXPECT_MESSAGES("GTransf2d: transformation is not invertible");
 }

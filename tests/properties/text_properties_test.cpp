@@ -89,15 +89,11 @@ bool SameAfterText(const T& value) {
   return SameBits(PrintedAndRead(value), value);
 }
 
-bool SamePoints(const GPosition* a, const GPosition* b, std::uint32_t count) {
-  return std::memcmp(a, b, count * sizeof(GPosition)) == 0;
-}
-
 // Everything but the array pointer, and the points it holds.
 bool SameFence(const GPtFence& read, const GPtFence& value) {
   return read.m_count == value.m_count && SameBits(read.m_direction, value.m_direction) &&
          SameBits(read.m_front, value.m_front) && SameBits(read.m_back, value.m_back) &&
-         SamePoints(read.m_points, value.m_points, value.m_count);
+         SameBits(read.m_points, value.m_points, value.m_count);
 }
 
 TEST_F(TextProperties, PrintThenReadIsBitExact) {
@@ -133,7 +129,7 @@ TEST_F(TextProperties, PrintThenReadIsBitExact) {
     const GRtPrism readPrism = PrintedAndRead(prism);
     EXPECT_TRUE(SameBits(readPrism.m_transf, t));
     EXPECT_EQ(readPrism.m_count, count);
-    EXPECT_TRUE(SamePoints(readPrism.m_points, room.data(), count));
+    EXPECT_TRUE(SameBits(readPrism.m_points, room.data(), count));
     EXPECT_TRUE(SameBits(readPrism.m_height, prism.m_height));
   });
 }

@@ -1,10 +1,14 @@
 #include "robustness/bad_input.h"
 
+#include <cstring>
+#include <limits>
+#include <string>
+
 namespace gmath::test {
 namespace {
 
-constexpr double kBadValues[] = {std::numeric_limits<double>::quiet_NaN(),  kInf, -kInf, 0.0, -0.0,
-                                 std::numeric_limits<double>::denorm_min(), 1e30, -1e30};
+const double kBadValues[] = {
+    kNaN, kInf, -kInf, 0.0, -0.0, std::numeric_limits<double>::denorm_min(), 1e30, -1e30};
 
 std::vector<BadCase> BadCases() {
   std::vector<BadCase> cases;
@@ -96,30 +100,35 @@ Bad::Bad(const BadCase& c, unsigned count, bool nullArray)
   }
 }
 
-void BadInputSweep::Run(const std::vector<BadInputCall>& calls) {
+void BadInputSweep::Run(const std::vector<BadInputRow>& rows) {
   const std::vector<BadCase> cases = BadCases();
-  long total = 0;
+  int functions = 0;
+  long calls = 0;
   long messages = 0;
-  for (const BadInputCall& call : calls) {
-    SCOPED_TRACE(call.name);
-    const unsigned counts = call.counted ? 4 : 1;
-    const int arrays = call.withNullArray ? 2 : 1;
-    int each = 0;
-    for (std::size_t k = 0; k < cases.size(); ++k) {
-      for (unsigned count = 0; count < counts; ++count) {
-        for (int nullArray = 0; nullArray < arrays; ++nullArray) {
-          Bad b(cases[k], count, nullArray != 0);
-          call.call(b);
-          RestoreDefaults();
-          messages += static_cast<long>(TakeMessages().size());
-          ++each;
+  for (const BadInputRow& row : rows) {
+    const unsigned counts = row.counted ? 4 : 1;
+    const int arrays = row.withNullArray ? 2 : 1;
+    for (std::size_t i = 0; i < row.calls.size(); ++i) {
+      SCOPED_TRACE(std::string(row.name) + ", call " + std::to_string(i + 1));
+      for (const BadCase& c : cases) {
+        for (unsigned count = 0; count < counts; ++count) {
+          for (int nullArray = 0; nullArray < arrays; ++nullArray) {
+            Bad b(c, count, nullArray != 0);
+            row.calls[i](b);
+            RestoreDefaults();
+            messages += static_cast<long>(TakeMessages().size());
+          }
         }
       }
     }
-    RecordProperty(call.name, each);
-    total += each * call.functions;
+    const int each = static_cast<int>(cases.size() * counts) * arrays;
+    RecordProperty(row.name, each);
+    const int rowFunctions = static_cast<int>(row.calls.size()) * row.functionsPerCall;
+    functions += rowFunctions;
+    calls += static_cast<long>(each) * rowFunctions;
   }
-  RecordProperty("calls", static_cast<int>(total));
+  RecordProperty("functions", functions);
+  RecordProperty("calls", static_cast<int>(calls));
   RecordProperty("messages", static_cast<int>(messages));
 }
 

@@ -1,8 +1,6 @@
 #ifndef GMATH_TESTS_ROBUSTNESS_BAD_INPUT_H
 #define GMATH_TESTS_ROBUSTNESS_BAD_INPUT_H
 
-#include <cstring>
-#include <limits>
 #include <vector>
 
 #include "core3d/core3d_test.h"
@@ -72,24 +70,31 @@ struct Bad {
   GRtPrism prismOut{{}, prismPoints, 0, 0};
 };
 
-// A row of the sweep: `functions` library functions called by `call`, once
-// per bad case, or once per count 0 to 3 (`counted`), each also with a null
-// point array (`withNullArray`).
-struct BadInputCall {
+// One or more library functions called on the arguments of a bad case.
+using BadCall = void (*)(Bad& b);
+
+// A call whose result, if any, is dropped.
+#define BAD_CALL(call) [](Bad& b) { static_cast<void>(call); }
+
+// A row of the sweep: each call is made once per bad case, or once per
+// count 0 to 3 (`counted`), each also with a null point array
+// (`withNullArray`), on arguments of its own: no call meets what an
+// earlier one left behind. A call covers `functionsPerCall` functions.
+struct BadInputRow {
   const char* name;
-  int functions;
-  void (*call)(Bad& b);
+  std::vector<BadCall> calls;
   bool counted = false;
   bool withNullArray = false;
+  int functionsPerCall = 1;
 };
 
-// Calls every row with every bad case, restoring the defaults and dropping
-// the messages after each call (their texts are tested elsewhere; here only
-// a crash or a sanitizer finding fails). Records per row how many calls
-// each of its functions took, and the totals.
+// Makes every call of every row with every bad case, restoring the
+// defaults and dropping the messages after each (their texts are tested
+// elsewhere; here only a crash or a sanitizer finding fails). Records per
+// row how many times each of its calls was made, and the totals.
 class BadInputSweep : public GmathTest {
  protected:
-  void Run(const std::vector<BadInputCall>& calls);
+  void Run(const std::vector<BadInputRow>& rows);
 };
 
 }  // namespace gmath::test

@@ -8,10 +8,12 @@
 
 #include "gmath/gmath.h"
 #include "support/gmath_test.h"
+#include "support/matchers.h"
 #include "textio/text_file.h"
 
 namespace {
 
+using gmath::test::SameBits;
 using gmath::test::TextFile;
 using ReadTest = gmath::test::GmathTest;
 
@@ -87,7 +89,7 @@ TEST_F(ReadTest, G4x4DumpReadsBack) {
   Fill(read);
   GRead_from_File(file.get(), read, &err);
   EXPECT_EQ(err, 0);
-  EXPECT_EQ(std::memcmp(&read, &printed, sizeof read), 0);
+  EXPECT_TRUE(SameBits(read, printed));
   EXPECT_EQ(file.Rest(),
             "\nG4x4: Rotation, Translation, extras\n"
             "Rotation: 0 1 2, 4 5 6, 8 9 10\n"

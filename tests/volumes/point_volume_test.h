@@ -3,15 +3,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "core3d/core3d_test.h"
 
 namespace gmath::test {
 
-inline constexpr GBox kNullBox = {{1e30, 1e30, 1e30}, {-1e30, -1e30, -1e30}};
-inline constexpr GBox kInfiniteBox = {{-1e30, -1e30, -1e30}, {1e30, 1e30, 1e30}};
 inline constexpr GUnitVector kUp = {0, 0, 1};
 
 // The closed unit square counter-clockwise about +z, and the square of
@@ -33,20 +30,6 @@ inline std::vector<GPosition> Polygon(std::size_t count, bool repeat = false) {
   points.push_back(points.front());
   if (repeat) points.insert(points.begin() + 7, points[7]);
   return points;
-}
-
-inline bool SameBits(const GBox& a, const GBox& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-inline ::testing::AssertionResult IsBox(const GBox& box, const GBox& expected, double tol = 0.0) {
-  const GPosition &l = expected.m_low, &h = expected.m_high;
-  if (HasXyz(box.m_low, l.m_x, l.m_y, l.m_z, tol) && HasXyz(box.m_high, h.m_x, h.m_y, h.m_z, tol)) {
-    return ::testing::AssertionSuccess();
-  }
-  const auto text = [](const GPosition& p) {
-    return "(" + std::to_string(p.m_x) + ", " + std::to_string(p.m_y) + ", " +
-           std::to_string(p.m_z) + ")";
-  };
-  return ::testing::AssertionFailure() << text(box.m_low) << "-" << text(box.m_high);
 }
 
 // A volume over an array, both filled with a pattern, and a copy of every

@@ -62,7 +62,7 @@ TEST_F(PtFenceTest, BuildChecksInOrder) {
   EXPECT_EQ(err, 0);
   EXPECT_NO_MESSAGES();
   EXPECT_EQ(fence.value.m_points, fence.points.data());
-  EXPECT_EQ(std::memcmp(fence.points.data(), open.data(), 5 * sizeof(GPosition)), 0);
+  EXPECT_TRUE(SameBits(fence.points.data(), open.data(), 5));
   EXPECT_EQ(fence.value.m_count, 5u);
   EXPECT_EQ(fence.value.m_front, 3);
   EXPECT_EQ(fence.value.m_back, 3);

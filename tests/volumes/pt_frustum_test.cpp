@@ -79,7 +79,7 @@ TEST_F(PtFrustumTest, BuildCopiesThePoints) {
   BuildPtFrustum(source.frustum.m_fence, {0, 0, 9}, target.value, &err);
   EXPECT_EQ(err, 0);
   source.points[0].m_x = 42;
-  EXPECT_EQ(std::memcmp(target.points.data(), kSquare.data(), 5 * sizeof(GPosition)), 0);
+  EXPECT_TRUE(SameBits(target.points.data(), kSquare.data(), 5));
   const GPtFence& fence = target.value.m_fence;
   EXPECT_EQ(fence.m_points, target.points.data());
   EXPECT_EQ(fence.m_count, 5u);

@@ -41,8 +41,8 @@ TEST_F(RtPrismTest, LocalFormChecksInOrder) {
   EXPECT_TRUE(prism.Unchanged());
   BuildRtPrism(t, kUnitSquare.data(), 5, 0.0, prism.value, &err);
   EXPECT_EQ(err, 0);
-  EXPECT_EQ(std::memcmp(prism.points.data(), kUnitSquare.data(), 5 * sizeof(GPosition)), 0);
-  EXPECT_EQ(std::memcmp(&prism.value.m_transf, &t, offsetof(GTransf, m_hasShear) + 1), 0);
+  EXPECT_TRUE(SameBits(prism.points.data(), kUnitSquare.data(), 5));
+  EXPECT_TRUE(SameBits(prism.value.m_transf, t));
   EXPECT_EQ(prism.value.m_count, 5u);
   EXPECT_EQ(prism.value.m_height, 0.0);
 }
@@ -105,7 +105,7 @@ TEST_F(RtPrismTest, TransformsChangeOnlyThePlacement) {
   g = TranslateTransf({5, 0, 0});
   prism *= g;
   EXPECT_EQ(prism.m_points, points.data());
-  EXPECT_EQ(std::memcmp(points.data(), kUnitSquare.data(), 5 * sizeof(GPosition)), 0);
+  EXPECT_TRUE(SameBits(points.data(), kUnitSquare.data(), 5));
   EXPECT_EQ(prism.m_height, 2);
   EXPECT_TRUE(prism.m_transf.IsEqual(placed * t * TranslateTransf({5, 0, 0})));
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "printable.h"
 #include "report.h"
 #include "value.h"
 
@@ -122,6 +123,13 @@ int Overlap(const std::vector<std::string>& operands, const Streams& io) {
   return UnknownType(type, "boreline, fence", io.err);
 }
 
+// A "no" answer, not a fault of the command line: the line reads like a
+// failure's, the exit status is the refusal's.
+int Refuse(FILE* err, const std::string& reason) {
+  std::fprintf(err, "gmath: %s\n", Printable(reason).c_str());
+  return kRefused;
+}
+
 // The conversion gives no reason, so the 4x4's own check names what keeps
 // it from being affine; an affine one failed on its linear block.
 std::string WhyNotSimilarity(const G4x4& g, FILE* err) {
@@ -138,8 +146,7 @@ std::string WhyNotSimilarity(const G4x4& g, FILE* err) {
 int ConvertValue(const G4x4& g, const Streams& io) {
   GTransf t;
   if (ConvertG4x4ToGTransf(g, t) == 0) return PrintValue(t, io);
-  Fail(io.err, "not a similarity: " + WhyNotSimilarity(g, io.err));
-  return kRefused;
+  return Refuse(io.err, "not a similarity: " + WhyNotSimilarity(g, io.err));
 }
 
 int Convert(const std::vector<std::string>& operands, const Streams& io) {
@@ -155,8 +162,7 @@ int HealValue(const GTransf& t, const Streams& io) {
   if (err != 0) return Fail(io.err, "the healer refused the transform");
   const int status = PrintValue(healed, io);
   if (status != kDone || repaired != 0) return status;
-  Fail(io.err, "the matrix cannot be repaired; the transform is printed as it was read");
-  return kRefused;
+  return Refuse(io.err, "the matrix cannot be repaired; the transform is printed as it was read");
 }
 
 int Heal(const std::vector<std::string>& operands, const Streams& io) {
