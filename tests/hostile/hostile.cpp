@@ -34,9 +34,11 @@ pid_t StartHelper(const char* test, const std::vector<std::string>& environment)
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  // The link's target, not the link: under valgrind the link names valgrind.
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
   pid_t helper = -1;
   const int error =
-      posix_spawn(&helper, "/proc/self/exe", &actions, nullptr, arguments, variables.data());
+      posix_spawn(&helper, self.c_str(), &actions, nullptr, arguments, variables.data());
   posix_spawn_file_actions_destroy(&actions);
   EXPECT_EQ(error, 0) << "cannot start " << test;
   return error == 0 ? helper : -1;
