@@ -1,7 +1,6 @@
 // A writer of the registry stand-in killed at random moments.
 #ifndef _WIN32
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -12,6 +11,7 @@
 #include <regex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "gmath/gmath.h"
 #include "hostile/hostile.h"
@@ -21,35 +21,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRounds = 12;
+constexpr int kWriters = 10;
 constexpr const char* kUnreadable = "x\n";
 
 fs::path KeyOf(const fs::path& root) {
   return root / "HKEY_LOCAL_MACHINE/SOFTWARE/Varnsholte/Kolm/Core/Debug";
 }
 
-// Makes the value unreadable, so that the library writes it anew, then
-// has it written; the numbers count up from the first one.
+fs::path WritingMark(const fs::path& root, const std::string& first) {
+  return root / ("writing-" + first);
+}
+
+// Makes the value unreadable, so that the library writes it anew, then has
+// it written, over and over; the numbers count up from the first one. The
+// mark says that the writer got past its start.
 TEST(HostileHelper, DISABLED_RegistryWriter) {
   const char* root = std::getenv("GMATH_HELPER_REGISTRY");
   const char* first = std::getenv("GMATH_HELPER_FIRST");
   ASSERT_TRUE(root != nullptr && first != nullptr);
   ASSERT_EQ(SetRegistryRoot(root), 1);
   const fs::path value = KeyOf(root) / "Level";
-  for (int number = std::atoi(first);; ++number) {
-    std::ofstream(value.string() + ".unreadable") << kUnreadable;
-    fs::rename(value.string() + ".unreadable", value);
+  const std::string unreadable = value.string() + ".unreadable-" + first;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  for (int number = std::atoi(first); std::chrono::steady_clock::now() < end; ++number) {
+    std::ofstream(unreadable) << kUnreadable;
+    fs::rename(unreadable, value);
     std::string name = "Level";
     CheckDebugRegEntryCoreMath(name.data(), number);
+    if (number == std::atoi(first)) std::ofstream{WritingMark(root, first)};
   }
 }
+
+// Kills whatever writer a failed check left running.
+struct Writers {
+  std::vector<pid_t> pids;
+  ~Writers() {
+    for (pid_t pid : pids) {
+      if (pid > 0) {
+        kill(pid, SIGKILL);
+        gmath::test::WaitForHelper(pid);
+      }
+    }
+  }
+};
 
 using RegistryKillTest = gmath::test::GmathTest;
 
 // Ten digits from 1000000000 on: anything shorter is part of a number.
-bool IsWholeNumber(const std::string& text, long long atLeast) {
+bool IsWholeNumber(const std::string& text) {
   static const std::regex number("[0-9]{10}\n");
-  return std::regex_match(text, number) && std::stoll(text) >= atLeast;
+  return std::regex_match(text, number) && std::stoll(text) >= 1000000000LL;
 }
 
 int CountTemporaries(const fs::path& key) {
@@ -60,34 +81,40 @@ int CountTemporaries(const fs::path& key) {
   return count;
 }
 
-// Each round starts a writer, waits for its first value and kills it a
-// random moment later: the value is then the unreadable text the writer
-// put there or one whole number. The temporary files of killed writers
-// go with the next write once they are stale.
-TEST_F(RegistryKillTest, KilledWriterLeavesTheOldValueOrTheNew) {
+// Writers of one value run at once and are killed one by one, each a
+// random moment after it started writing: the value is then always the
+// unreadable text a writer put there or one whole number. The temporary
+// files of killed writers go with the next write once they are stale.
+TEST_F(RegistryKillTest, KilledWritersLeaveTheOldValueOrTheNew) {
   const fs::path root = ScratchDirectory() / "registry";
   PutRegistryValue("Level", 0);
-  const fs::path value = KeyOf(root) / "Level";
+  std::vector<std::string> firsts;
+  Writers writers;
+  for (int w = 0; w < kWriters; ++w) {
+    firsts.push_back(std::to_string(1000000000LL + 10000000LL * w));
+    writers.pids.push_back(gmath::test::StartHelper(
+        "HostileHelper.DISABLED_RegistryWriter",
+        {"GMATH_HELPER_REGISTRY=" + root.string(), "GMATH_HELPER_FIRST=" + firsts.back()}));
+    ASSERT_GT(writers.pids.back(), 0);
+  }
   std::mt19937 random(gmath::test::BaseSeed() + 17);
   std::uniform_int_distribution<int> delay(0, 20000);
-  for (int round = 0; round < kRounds; ++round) {
-    const long long first = 1000000000LL + 10000000LL * round;
-    const pid_t writer = gmath::test::StartHelper(
-        "HostileHelper.DISABLED_RegistryWriter",
-        {"GMATH_HELPER_REGISTRY=" + root.string(), "GMATH_HELPER_FIRST=" + std::to_string(first)});
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!IsWholeNumber(ReadFile(value), first) && std::chrono::steady_clock::now() < deadline) {
+  const fs::path value = KeyOf(root) / "Level";
+  for (int w = 0; w < kWriters; ++w) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!fs::exists(WritingMark(root, firsts[w])) && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-    kill(writer, SIGKILL);
-    const int status = gmath::test::WaitForHelper(writer);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "round " << round;
+    kill(writers.pids[w], SIGKILL);
+    const int status = gmath::test::WaitForHelper(writers.pids[w]);
+    writers.pids[w] = -1;
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "writer " << w;
     const std::string text = ReadFile(value);
-    EXPECT_TRUE(text == kUnreadable || IsWholeNumber(text, first)) << "round " << round << ": " << text;
+    EXPECT_TRUE(text == kUnreadable || IsWholeNumber(text)) << "writer " << w << ": " << text;
   }
   const fs::path key = KeyOf(root);
-  EXPECT_LE(CountTemporaries(key), kRounds);
+  EXPECT_LE(CountTemporaries(key), kWriters);
   for (const auto& entry : fs::directory_iterator(key)) {
     const auto stale = fs::file_time_type::clock::now() - std::chrono::minutes(2);
     fs::last_write_time(entry.path(), stale);
