@@ -1,5 +1,6 @@
 // What may stand at the assertion log's name, and how much a line may hold.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
