@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kWriters = 10;
+constexpr int kWriters = 8;
 constexpr const char* kUnreadable = "x\n";
 
 fs::path KeyOf(const fs::path& root) {
