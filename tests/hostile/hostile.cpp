@@ -2,6 +2,7 @@
 #include "hostile/hostile.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -12,8 +13,6 @@
 #include <chrono>
 #include <future>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 extern char** environ;
 

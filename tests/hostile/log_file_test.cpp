@@ -34,7 +34,8 @@ class LogFileTest : public gmath::test::GmathTest {
     invld(nullptr, copy.data(), 1);
   }
   static bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
   }
 };
 
@@ -51,7 +52,8 @@ TEST_F(LogFileTest, LongLinesAreCutToTheLimitWithAMarker) {
       {fits, "#~# " + fits + "\n"},
       {fits + "b", "#~# " + std::string(4079, 'a') + marker},
       {std::string(200000, 'z'), "#~# " + std::string(4079, 'z') + marker},
-      {std::string(4078, 'd') + "\xC3\xA9" + std::string(20, 'e'), "#~# " + std::string(4078, 'd') + marker},
+      {std::string(4078, 'd') + "\xC3\xA9" + std::string(20, 'e'),
+       "#~# " + std::string(4078, 'd') + marker},
   };
   std::string expected;
   for (const auto& c : cases) {
@@ -100,8 +102,8 @@ TEST_F(LogFileTest, LinksPipesAndSecondNamesAreRefusedWithoutWaiting) {
     const bool existed = fs::exists(elsewhere);
     ::testing::internal::CaptureStderr();
     EXPECT_TRUE(gmath::test::ReturnsUnaided(log, [&] { Report(p.what); }));
-    EXPECT_TRUE(EndsWith(::testing::internal::GetCapturedStderr(),
-                         std::string("#~# ") + p.what + "\n"));
+    EXPECT_TRUE(
+        EndsWith(::testing::internal::GetCapturedStderr(), std::string("#~# ") + p.what + "\n"));
     EXPECT_MESSAGES(p.what);
     FILE* file = nullptr;
     EXPECT_TRUE(gmath::test::ReturnsUnaided(log, [&] { MathDebugOutputFilePtr(&file, 2); }));

@@ -50,8 +50,9 @@ TEST_F(LogProcessesTest, EveryLineOfEightProcessesArrivesWholeAndOnce) {
   const std::string root = "GMATH_HELPER_REGISTRY=" + (ScratchDirectory() / "registry").string();
   std::vector<pid_t> helpers;
   for (int writer = 0; writer < kWriters; ++writer) {
-    helpers.push_back(gmath::test::StartHelper(
-        "HostileHelper.DISABLED_LogWriter", {root, "GMATH_HELPER_WRITER=" + std::to_string(writer)}));
+    helpers.push_back(
+        gmath::test::StartHelper("HostileHelper.DISABLED_LogWriter",
+                                 {root, "GMATH_HELPER_WRITER=" + std::to_string(writer)}));
   }
   for (pid_t helper : helpers) {
     const int status = gmath::test::WaitForHelper(helper);

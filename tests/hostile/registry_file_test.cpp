@@ -52,7 +52,8 @@ TEST_F(RegistryFileTest, PipesReadAsMissingWithoutWaiting) {
   ASSERT_EQ(mkfifo((ScratchDirectory() / "fifo").c_str(), 0644), 0);
   fs::create_symlink(ScratchDirectory() / "fifo", Key() / "ValidateBndSelfInterXO");
   int answer = -1;
-  EXPECT_TRUE(gmath::test::ReturnsUnaided(Key() / "Level", [&] { answer = ReadOrCreate("Level", 7); }));
+  EXPECT_TRUE(
+      gmath::test::ReturnsUnaided(Key() / "Level", [&] { answer = ReadOrCreate("Level", 7); }));
   EXPECT_EQ(answer, 0);
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Key() / "Level")));
   EXPECT_EQ(GetRegistryValue("Level"), 7U);
@@ -70,8 +71,8 @@ TEST_F(RegistryFileTest, PlantedLinksAreReplacedNotFollowed) {
       {
         fs::create_symlink(Victim(), Key() / "Level");
         for (int count = 0; count < 64; ++count) {
-          const std::string name = ".Level." + std::to_string(getpid()) + "." +
-                                   std::to_string(count) + ".tmp";
+          const std::string name =
+              ".Level." + std::to_string(getpid()) + "." + std::to_string(count) + ".tmp";
           fs::create_symlink(Victim(), Key() / name);
         }
         const bool created = ReadOrCreate("Level", 5) == 0 && ReadOrCreate("Level", 6) == 5;

@@ -102,7 +102,8 @@ TEST_F(RegistryKillTest, KilledWritersLeaveTheOldValueOrTheNew) {
   const fs::path value = KeyOf(root) / "Level";
   for (int w = 0; w < kWriters; ++w) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!fs::exists(WritingMark(root, firsts[w])) && std::chrono::steady_clock::now() < deadline) {
+    while (!fs::exists(WritingMark(root, firsts[w])) &&
+           std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
