@@ -2,7 +2,9 @@
 #define GMATH_FRAME_PLATFORM_H
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // The services the frame needs from the operating system. On Windows they
 // are the registry, the message box and the debugger; elsewhere the
@@ -38,6 +40,39 @@ bool StampDebugValue(const char* name, ValueStamp& stamp);
 // is: while the value was changed too recently for its timestamps to tell
 // (see the stand-in).
 bool StampSettledDebugValue(const char* name, ValueStamp& stamp);
+
+// Why the assertion log is not open.
+enum class LogRefusal {
+  kNone,
+  // The system would not open it: no rights, a missing directory, a
+  // directory named like the log.
+  kUnopenable,
+  // A symbolic link or a second name of a file, which would append to
+  // whatever it stands for.
+  kLink,
+  // A pipe, device or socket, which could block the caller or lead anywhere.
+  kNotRegularFile,
+};
+
+// The assertion log open for appending: a descriptor, or a HANDLE on
+// Windows, while `refusal` is kNone.
+struct LogFile {
+  std::intptr_t handle;
+  LogRefusal refusal;
+};
+
+// Opens the log for appending, creating it, never through a link and never
+// waiting: anything but a regular file is refused.
+LogFile OpenLogFile(const char* name);
+// Appends the bytes with one system call, so that the lines of concurrent
+// writers, other processes included, stay whole; false unless all of them
+// were written.
+bool AppendLogBytes(const LogFile& log, const char* bytes, std::size_t size);
+// Does nothing for a log that is not open.
+void CloseLogFile(const LogFile& log);
+// Turns the open log into an appending stream for a caller, who then owns
+// it; the log must not be closed after. Null when no stream could be made.
+std::FILE* LogFileStream(const LogFile& log);
 
 // Shows the interactive assertion box and answers GASSERT_ABORT,
 // GASSERT_RETRY or GASSERT_IGNORE, or 0 when it could not be shown.

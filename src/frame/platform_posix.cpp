@@ -3,11 +3,11 @@
 // Registry: a key is a directory under a root directory, a value is a file
 // in it named after the value, holding the 32-bit number as decimal text.
 // Message box: a prompt on the controlling terminal. Debugger output: none.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -37,9 +37,14 @@ constexpr std::size_t kMaxValueText = 64;
 constexpr std::int64_t kSettledSeconds = 2;
 // Where the stamp keeps the whole seconds of the change time.
 constexpr std::size_t kChangeSeconds = 7;
+// A write takes milliseconds; a temporary file this old was left by a
+// writer that died before its rename.
+constexpr std::time_t kStaleTemporarySeconds = 60;
+// What mkostemp replaces at the end of a temporary file's name.
+constexpr char kTemporarySuffix[] = "XXXXXX";
+constexpr std::size_t kTemporarySuffixSize = sizeof kTemporarySuffix - 1;
 
 std::mutex rootLock;
-std::atomic<unsigned> temporaryCount{0};
 char registryRoot[kPathCapacity] = GMATH_DEFAULT_REGISTRY_ROOT;
 std::int64_t rootGeneration = 0;  // counts the changes of the root
 
@@ -109,17 +114,79 @@ bool ParseValue(const char* text, std::uint32_t& value) {
   return true;
 }
 
+// Only a regular file is read: a pipe would wait for a writer and a device
+// could be endless. A link is followed, since the writer replaces it rather
+// than writing through it.
 bool ReadValueFile(const char* path, std::uint32_t& value) {
-  FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) return false;
+  const int file = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (file < 0) return false;
+  struct stat info {};
   char text[kMaxValueText + 1];
-  const std::size_t length = std::fread(text, 1, sizeof text, file);
-  std::fclose(file);
-  if (length == 0 || length > kMaxValueText || std::memchr(text, '\0', length) != nullptr) {
-    return false;
-  }
-  text[length] = '\0';
+  ssize_t length = -1;
+  if (fstat(file, &info) == 0 && S_ISREG(info.st_mode)) length = read(file, text, sizeof text);
+  close(file);
+  const auto size = static_cast<std::size_t>(length);
+  if (length <= 0 || size > kMaxValueText || std::memchr(text, '\0', size) != nullptr) return false;
+  text[size] = '\0';
   return ParseValue(text, value);
+}
+
+// The name of a value's temporary file before mkostemp fills in its end:
+// "<key>/.<name>.tmp.XXXXXX".
+bool TemporaryTemplate(const DebugKey& key, const char* name, char (&path)[kPathCapacity]) {
+  const int written =
+      std::snprintf(path, kPathCapacity, "%s/.%s.tmp.%s", key.path, name, kTemporarySuffix);
+  return written > 0 && static_cast<std::size_t>(written) < kPathCapacity;
+}
+
+bool IsTemporaryOf(const char* entry, const char* prefix, std::size_t prefixSize) {
+  return std::strncmp(entry, prefix, prefixSize) == 0 &&
+         std::strlen(entry) == prefixSize + kTemporarySuffixSize;
+}
+
+// A writer killed between creating its temporary file and the rename leaves
+// the file behind; the next write of the same value removes those that have
+// been left long enough, so they cannot pile up.
+void RemoveStaleTemporaries(const char* directoryPath, const char* temporary) {
+  const char* const prefix = std::strrchr(temporary, '/') + 1;
+  const std::size_t prefixSize = std::strlen(prefix) - kTemporarySuffixSize;
+  DIR* const directory = opendir(directoryPath);
+  if (directory == nullptr) return;
+  const std::time_t staleBefore = std::time(nullptr) - kStaleTemporarySeconds;
+  const int directoryFile = dirfd(directory);
+  while (const dirent* entry = readdir(directory)) {
+    struct stat info {};
+    if (IsTemporaryOf(entry->d_name, prefix, prefixSize) &&
+        fstatat(directoryFile, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        info.st_mtime < staleBefore) {
+      unlinkat(directoryFile, entry->d_name, 0);
+    }
+  }
+  closedir(directory);
+}
+
+bool WriteValueText(int file, std::uint32_t value) {
+  std::int32_t signedValue = 0;
+  std::memcpy(&signedValue, &value, sizeof value);
+  char text[kMaxValueText];
+  const int length = std::snprintf(text, sizeof text, "%ld\n", static_cast<long>(signedValue));
+  return length > 0 && write(file, text, static_cast<std::size_t>(length)) == length;
+}
+
+// Makes a rename in the directory survive a power cut.
+void SyncDirectory(const char* path) {
+  const int directory = open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (directory < 0) return;
+  fsync(directory);
+  close(directory);
+}
+
+LogRefusal RefusalOfOpenError(int error) {
+  switch (error) {
+    case ELOOP: return LogRefusal::kLink;  // O_NOFOLLOW met a link
+    case ENXIO: return LogRefusal::kNotRegularFile;  // a pipe without reader, a socket
+    default: return LogRefusal::kUnopenable;
+  }
 }
 
 }  // namespace
@@ -148,25 +215,24 @@ bool QueryDebugValue(const DebugKey& key, const char* name, unsigned char (&byte
   return true;
 }
 
-// Written to a temporary file first and renamed, so that a reader never sees
-// half a number. Each write has a temporary of its own: two threads creating
-// the same value must not truncate each other's file before its rename.
+// Written to a fresh temporary file, synced and renamed over the value, so
+// that readers, and a crash of the writer at any moment, find the old number
+// or the new one, never part of one. mkostemp creates the file exclusively:
+// a link planted at its name is never followed. It is readable by all, like
+// the values an administrator writes.
 void SetDebugValue(const DebugKey& key, const char* name, std::uint32_t value) {
   char path[kPathCapacity];
   char temporary[kPathCapacity];
-  if (!ValuePath(key, name, path)) return;
-  const int written = std::snprintf(temporary, kPathCapacity, "%s/.%s.%ld.%u.tmp", key.path, name,
-                                    static_cast<long>(getpid()),
-                                    temporaryCount.fetch_add(1, std::memory_order_relaxed));
-  if (written <= 0 || static_cast<std::size_t>(written) >= kPathCapacity) return;
-  FILE* file = std::fopen(temporary, "wb");
-  if (file == nullptr) return;
-  std::int32_t signedValue = 0;
-  std::memcpy(&signedValue, &value, sizeof value);
-  const bool ok = std::fprintf(file, "%ld\n", static_cast<long>(signedValue)) > 0;
-  if (std::fclose(file) != 0 || !ok || std::rename(temporary, path) != 0) {
-    std::remove(temporary);
+  if (!ValuePath(key, name, path) || !TemporaryTemplate(key, name, temporary)) return;
+  RemoveStaleTemporaries(key.path, temporary);
+  const int file = mkostemp(temporary, O_CLOEXEC);
+  if (file < 0) return;
+  const bool written = WriteValueText(file, value) && fchmod(file, 0644) == 0 && fsync(file) == 0;
+  if (close(file) != 0 || !written || std::rename(temporary, path) != 0) {
+    unlink(temporary);
+    return;
   }
+  SyncDirectory(key.path);
 }
 
 void CloseDebugKey(DebugKey& key) { key.path[0] = '\0'; }
@@ -207,6 +273,51 @@ bool StampSettledDebugValue(const char* name, ValueStamp& stamp) {
   timespec now{};
   return clock_gettime(CLOCK_REALTIME, &now) == 0 && StampDebugValue(name, stamp) &&
          stamp[kChangeSeconds] + kSettledSeconds < static_cast<std::int64_t>(now.tv_sec);
+}
+
+// The descriptor is opened non-blocking so that a pipe without a reader
+// cannot hold the caller, and made blocking again once it is known to be a
+// regular file. A second name of a file counts as a link: it would append
+// to a file kept elsewhere.
+LogFile OpenLogFile(const char* name) {
+  const int file =
+      open(name, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (file < 0) return {-1, RefusalOfOpenError(errno)};
+  struct stat info {};
+  LogRefusal refusal = LogRefusal::kNone;
+  const int flags = fcntl(file, F_GETFL);
+  if (fstat(file, &info) != 0 || flags == -1) {
+    refusal = LogRefusal::kUnopenable;
+  } else if (!S_ISREG(info.st_mode)) {
+    refusal = LogRefusal::kNotRegularFile;
+  } else if (info.st_nlink != 1) {
+    refusal = LogRefusal::kLink;
+  } else if (fcntl(file, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    refusal = LogRefusal::kUnopenable;
+  }
+  if (refusal == LogRefusal::kNone) return {file, refusal};
+  close(file);
+  return {-1, refusal};
+}
+
+bool AppendLogBytes(const LogFile& log, const char* bytes, std::size_t size) {
+  if (log.refusal != LogRefusal::kNone) return false;
+  ssize_t written = 0;
+  do {
+    written = write(static_cast<int>(log.handle), bytes, size);
+  } while (written < 0 && errno == EINTR);
+  return written >= 0 && static_cast<std::size_t>(written) == size;
+}
+
+void CloseLogFile(const LogFile& log) {
+  if (log.refusal == LogRefusal::kNone) close(static_cast<int>(log.handle));
+}
+
+std::FILE* LogFileStream(const LogFile& log) {
+  if (log.refusal != LogRefusal::kNone) return nullptr;
+  std::FILE* stream = fdopen(static_cast<int>(log.handle), "a");
+  if (stream == nullptr) CloseLogFile(log);
+  return stream;
 }
 
 // With no controlling terminal the box cannot be shown, which the caller

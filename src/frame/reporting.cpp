@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "frame/assertion_log.h"
 #include "frame/platform.h"
 #include "gmath/frame.h"
 
 namespace {
 
-constexpr const char* kLogName = "math_assert_release.log";
 constexpr const char* kLineFormat = "#~# %s\n";
 
 std::atomic<int> invldPrimed{0};
@@ -40,22 +40,6 @@ void NotifyObserver(const char* message) {
   void* const context = observerContext;
   observerLock.unlock();
   if (current != nullptr) current(message, context);
-}
-
-// Appends to the log are taken one at a time: Windows' C runtime emulates
-// append mode by a seek to the end before each write, so two threads could
-// write their lines at the same offset and one line would be lost.
-std::mutex logLock;
-
-void AppendToLog(const char* text) {
-  std::lock_guard<std::mutex> guard(logLock);
-  FILE* log = std::fopen(kLogName, "a");
-  if (log == nullptr) {
-    std::fprintf(stderr, kLineFormat, text);
-    return;
-  }
-  std::fprintf(log, kLineFormat, text);
-  std::fclose(log);
 }
 
 constexpr const char* kLevelName = "ValidateReleaseMath";
@@ -110,14 +94,14 @@ void invld(FILE* stream, char* message, int) {
   NotifyObserver(text);
   PrimeReleaseLevel(invldPrimed);
   if (MessageLevel() < 2) return;
-  AppendToLog(text);
+  gmath::detail::AppendLogLine(text);
 }
 
 int MathDebugOutputFilePtr(FILE** file, int level) {
   PrimeReleaseLevel(outputFilePrimed);
   const int registryLevel = ReadReleaseLevel(3);
   if (registryLevel < level) return registryLevel;
-  FILE* log = std::fopen(kLogName, "a");
+  FILE* log = gmath::detail::OpenLogStream();
   if (log == nullptr) return registryLevel;
   if (file != nullptr && *file == nullptr) {
     *file = log;
