@@ -11,6 +11,7 @@
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "volumes/plane_ops.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Cross;
 using gmath::detail::Dot;
@@ -100,6 +101,16 @@ int Classify(const GClipVolume& volume, const GPosition& x) {
     if (std::abs(s) <= tol) inside = 2;
   }
   return inside;
+}
+
+// Whether every coefficient of the planes in use is finite.
+bool IsFinite(const GClipVolume& volume) {
+  const unsigned count = PlaneCount(volume);
+  for (unsigned i = 0; i < count; ++i) {
+    const double* p = volume.m_planes[i];
+    if (!gmath::detail::AllFinite(p[0], p[1], p[2], p[3])) return false;
+  }
+  return true;
 }
 
 // Each plane against the box corner farthest inside it (kFarInside) or
@@ -259,7 +270,10 @@ void IsPtInClipVolume(const GClipVolume& volume, const GPosition& point, int* in
   *inside = Classify(volume, point);
 }
 
-int GClipVolume::operator&&(const GBox& box) const { return BoxTest<true>(*this, box); }
+int GClipVolume::operator&&(const GBox& box) const {
+  if (BoxTest<true>(*this, box)) return 1;
+  return gmath::detail::Apart(box, IsFinite(*this));
+}
 
 int GClipVolume::operator>>(const GBox& box) const { return BoxTest<false>(*this, box); }
 

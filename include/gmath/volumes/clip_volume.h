@@ -32,7 +32,8 @@ typedef struct GMATH_API tagGClipVolume {
 
   // Whether the box may meet the volume: its corner farthest inside each
   // plane is at most the distance tolerance outside it. Near an edge where
-  // two planes meet a box outside may still answer 1.
+  // two planes meet a box outside may still answer 1, and so does a box or
+  // a plane in use with a value that is not finite, which cannot be judged.
   int operator&&(const GBox& box) const;
   // Whether the box lies in the volume: its corner farthest outside each
   // plane is at most the distance tolerance outside it.
