@@ -1,5 +1,6 @@
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "volumes/point_volume_test.h"
@@ -91,19 +92,40 @@ TEST_F(NonFiniteOverlapTest, PointFence) {
   EXPECT_EQ(SpoiledFailures(doubles, [&](const GBox& box) { return fence && box; }), "");
 }
 
+// A clip volume is judged plane by plane: a value that is not finite in a
+// plane, or in the box corner it reads, keeps that plane from separating,
+// while a finite plane still separates a finite corner whatever the other
+// planes and box coordinates hold.
 TEST_F(NonFiniteOverlapTest, ClipVolume) {
-  GBox cube = {{-1, -1, -1}, {1, 1, 1}};
-  GClipVolume volume = {};
-  ConvertGBoxToGClipVolume(&cube, &volume);
-  std::vector<double*> doubles;
-  for (auto& plane : volume.m_planes) {
-    for (double& coefficient : plane) doubles.push_back(&coefficient);
+  GClipVolume volume = {{{-1, 0, 0, 1}}, 1};  // x <= 1
+  GBox beyond = {{5, -0.5, -0.5}, {6, 0.5, 0.5}};
+  ASSERT_FALSE((volume && beyond));
+  // The plane reads its own values and the box's low corner; plane 1, all
+  // zeros, holds every point.
+  const std::vector<double*> read = {&volume.m_planes[0][0], &volume.m_planes[0][1],
+                                     &volume.m_planes[0][2], &volume.m_planes[0][3],
+                                     &beyond.m_low.m_x,      &beyond.m_low.m_y,
+                                     &beyond.m_low.m_z};
+  const std::vector<double*> unread = {&volume.m_planes[1][0], &volume.m_planes[1][3],
+                                       &beyond.m_high.m_x, &beyond.m_high.m_y, &beyond.m_high.m_z};
+  volume.m_count = 2;
+  for (const double bad : {kNaN, kInf, -kInf}) {
+    for (double* d : read) {
+      const double kept = std::exchange(*d, bad);
+      EXPECT_TRUE(volume && beyond) << bad;
+      *d = kept;
+    }
+    for (double* d : unread) {
+      const double kept = std::exchange(*d, bad);
+      EXPECT_FALSE(volume && beyond) << bad;
+      *d = kept;
+    }
   }
-  EXPECT_EQ(SpoiledFailures(doubles, [&](const GBox& box) { return volume && box; }), "");
+  TakeMessages();
   // Planes beyond the count are not part of the volume.
-  volume.m_count = 5;
-  volume.m_planes[5][3] = kNaN;
-  EXPECT_FALSE((volume && GBox{{3, -0.5, -0.5}, {4, 0.5, 0.5}}));
+  volume.m_count = 1;
+  volume.m_planes[1][3] = kNaN;
+  EXPECT_FALSE((volume && beyond));
 }
 
 // The checks that read a volume's points report one that is not finite:
