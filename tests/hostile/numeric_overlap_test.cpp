@@ -12,7 +12,8 @@ using namespace gmath::test;
 // A volume or box with a value that is not finite cannot be judged, so an
 // overlap test must answer 1 (may meet): a query must never lose an element
 // for it. Each test below starts from a volume and boxes it finds apart and
-// spoils one double at a time.
+// spoils one double at a time; the clip volume, whose planes each judge on
+// their own, only where the separating plane reads it.
 class NonFiniteOverlapTest : public GmathTest {
  protected:
   // Unit boxes 5 away from the origin along each axis, both ways.
