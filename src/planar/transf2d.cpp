@@ -29,11 +29,16 @@ GVector2d FixingTranslation(const GMatrix2d& m, const GPosition2d& p) {
 }
 
 // The angle of (c, s) off the axes, from atan(s/c) in (-pi/2, pi/2) moved
-// into the quadrant of (c, s).
+// into the quadrant of (c, s). A negative angle smaller than half an ulp of
+// 2 pi rounds up to 2 pi itself, outside [0, 2 pi): it is that close to 0.
 double QuadrantAngle(double c, double s) {
   const double a = std::atan(s / c);
   if (a > 0.0) return s >= 0.0 ? a : a + gmath::detail::kPi;
-  if (a < 0.0) return s > 0.0 ? a + gmath::detail::kPi : a + gmath::detail::kTwoPi;
+  if (a < 0.0 && s > 0.0) return a + gmath::detail::kPi;
+  if (a < 0.0) {
+    const double turned = a + gmath::detail::kTwoPi;
+    return turned < gmath::detail::kTwoPi ? turned : 0.0;
+  }
   return 0.0;
 }
 

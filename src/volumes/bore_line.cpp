@@ -13,6 +13,7 @@
 #include "gmath/frame.h"
 #include "homogeneous/g4x4_ops.h"
 #include "volumes/plane_ops.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Dot;
 using gmath::detail::kDivisionGuard;
@@ -97,6 +98,26 @@ bool IsRegularAffine(const G4x4& g, double& scale) {
          std::abs(GetDeterminant(gmath::detail::LinearBlock(g))) > r * r * r && scale > r;
 }
 
+// Cuts [tmin, tmax] to the depths at which the axis, coordinate p + t·d
+// with d not 0, lies in the slab [low, high]; false when nothing is left.
+// In world units: a component too small against a large box for the unit
+// cube's test still crosses the slab at finite depths.
+bool CutToSlab(double p, double d, double low, double high, double& tmin, double& tmax) {
+  const double t0 = (low - p) / d;
+  const double t1 = (high - p) / d;
+  tmin = std::max(tmin, std::min(t0, t1));
+  tmax = std::min(tmax, std::max(t0, t1));
+  return !(tmax < tmin);
+}
+
+// Infinite depths are unbounded ends, which the slab test handles, and a
+// NaN radius is replaced by the relative tolerance; any other value that is
+// not finite leaves the axis unknown.
+bool CanJudge(const GBoreLine& bore) {
+  return gmath::detail::IsFinite(bore.m_point) && gmath::detail::IsFinite(bore.m_direction) &&
+         !std::isnan(bore.m_front) && !std::isnan(bore.m_back) && !std::isinf(bore.m_radius);
+}
+
 }  // namespace
 
 GBoreLine BuildBoreLine(const GPosition& point, const GUnitVector& direction) {
@@ -140,8 +161,12 @@ int GBoreLine::IsEqual(const GBoreLine& other) const {
 }
 
 // The box grown by the radius is scaled to the unit cube, and the axis
-// stretch is cut by its three slabs in turn.
+// stretch is cut by its three slabs in turn. An axis the unit cube calls
+// parallel to a slab it starts outside of is cut in world units unless its
+// component is exactly 0: against a large box a small component falls
+// below DBL_EPSILON while the axis still crosses the slab within reach.
 int GBoreLine::operator&&(const GBox& box) const {
+  const auto apart = [&] { return gmath::detail::Apart(box, CanJudge(*this)); };
   double r = m_radius;
   // A flat box must keep a nonzero extent.
   if (r == 0.0 || std::isnan(r)) r = gmath::detail::RelativeTolerance();
@@ -161,9 +186,10 @@ int GBoreLine::operator&&(const GBox& box) const {
       const double t1 = (1.0 - u) / v;
       tmin = std::max(tmin, std::min(t0, t1));
       tmax = std::min(tmax, std::max(t0, t1));
-      if (tmax < tmin) return 0;
+      if (tmax < tmin) return apart();
     } else if (!(0.0 <= u && u <= 1.0)) {
-      return 0;
+      if (direction[i] == 0.0) return apart();
+      if (!CutToSlab(point[i], direction[i], low[i], high[i], tmin, tmax)) return apart();
     }
   }
   return 1;

@@ -104,7 +104,11 @@ int Classify(const GClipVolume& volume, const GPosition& x) {
 
 // Each plane against the box corner farthest inside it (kFarInside) or
 // farthest outside it: per axis, the high or the low coordinate as the
-// normal's component is positive or not.
+// normal's component is positive or not. For the overlap a plane separates
+// only at a finite distance: one that is not comes from a value of the plane
+// or the corner that is not finite, and cannot tell the box lies outside,
+// while a finite plane that separates a finite corner judges the box
+// whatever the other planes and coordinates hold.
 template <bool kFarInside>
 int BoxTest(const GClipVolume& volume, const GBox& box) {
   const GPosition& positive = kFarInside ? box.m_high : box.m_low;
@@ -116,7 +120,8 @@ int BoxTest(const GClipVolume& volume, const GBox& box) {
     const GPosition corner = {n.m_x > 0.0 ? positive.m_x : other.m_x,
                               n.m_y > 0.0 ? positive.m_y : other.m_y,
                               n.m_z > 0.0 ? positive.m_z : other.m_z};
-    if (Distance(plane, corner) < -gmath::detail::DistanceTolerance()) return 0;
+    const double s = Distance(plane, corner);
+    if (s < -gmath::detail::DistanceTolerance() && (!kFarInside || std::isfinite(s))) return 0;
   }
   return 1;
 }

@@ -50,6 +50,14 @@ bool HasPlanePoints(const GPtFence& fence) {
   return true;
 }
 
+// A point, the direction or a depth that is not finite gives planes through
+// NaN, which the plane test counts as separating.
+bool IsFinite(const GPtFence& fence) {
+  return gmath::detail::ArePointsFinite(fence.m_count, fence.m_points) &&
+         gmath::detail::IsFinite(fence.m_direction) &&
+         gmath::detail::AllFinite(fence.m_front, fence.m_back);
+}
+
 // The box corner farthest along n: high where n's component is positive,
 // low otherwise (NaN included).
 GPosition FarCorner(const GBox& box, const GUnitVector& n) {
@@ -194,7 +202,9 @@ int GPtFence::operator&&(const GBox& box) const {
   }
   FindPlanes(points.data(), normals.data());
   for (std::uint64_t i = 0; i < planes; ++i) {
-    if (Separates(box, points.data()[i], normals.data()[i], tol)) return 0;
+    if (Separates(box, points.data()[i], normals.data()[i], tol)) {
+      return gmath::detail::Apart(box, IsFinite(*this));
+    }
   }
   return 1;
 }
@@ -215,6 +225,10 @@ void Gassert_valid(const GPtFence& fence) {
       if (std::abs(h - Dot(d, p[i])) > tol) {
         Report("GPtFence: point set is not planar with respect to direction vector");
       }
+    }
+    // The planarity test above lets them pass: their distances are NaN.
+    for (std::uint32_t i = 0; i < n; ++i) {
+      if (!gmath::detail::IsFinite(p[i])) Report("GPtFence: point set has a non-finite coordinate");
     }
   }
   // NaN depths are reported too: no test on the fence could use them.

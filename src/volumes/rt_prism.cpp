@@ -137,6 +137,10 @@ void Gassert_valid(const GRtPrism& prism) {
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(p[i].m_z - zm) > tol) Report("GRtPrism: point set is not planar in xz");
     }
+    // The planarity test above reads only z, and lets a NaN pass.
+    for (std::uint32_t i = 0; i < n; ++i) {
+      if (!gmath::detail::IsFinite(p[i])) Report("GRtPrism: point set has a non-finite coordinate");
+    }
   }
   const double h = prism.m_height;
   if (h < 0.0 || std::isnan(h) || h > gmath::detail::kHuge) Report("GRtPrism: invalid height");

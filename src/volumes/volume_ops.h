@@ -99,6 +99,36 @@ inline bool IsOpen(const GPosition& first, const GPosition& last, double tol) {
   return distance > tol || std::isnan(distance);
 }
 
+// Whether every value is finite (neither infinite nor NaN).
+template <class... Values>
+bool AllFinite(Values... values) {
+  return (std::isfinite(values) && ...);
+}
+
+template <class Xyz>
+bool IsFinite(const Xyz& v) {
+  return AllFinite(v.m_x, v.m_y, v.m_z);
+}
+
+inline bool IsFinite(const GBox& box) { return IsFinite(box.m_low) && IsFinite(box.m_high); }
+
+// Whether count points are all finite.
+inline bool ArePointsFinite(std::size_t count, const GPosition* points) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!IsFinite(points[i])) return false;
+  }
+  return true;
+}
+
+// The answer of an overlap test that found the volume apart from the box.
+// A non-finite value in either cannot be judged, and a query must not lose
+// an element for it: the test then answers 1, may meet, as it does for the
+// other volumes it cannot judge. Called only on the way out, so that a
+// test that finds the two meeting costs nothing more.
+inline int Apart(const GBox& box, bool volumeCanBeJudged) {
+  return IsFinite(box) && volumeCanBeJudged ? 0 : 1;
+}
+
 // Copies count points; the arrays may overlap or be the same.
 inline void CopyPoints(GPosition* to, const GPosition* from, std::size_t count) {
   if (count > 0) std::memmove(to, from, count * sizeof(GPosition));

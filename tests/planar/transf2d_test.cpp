@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "planar/planar_test.h"
 
 namespace {
@@ -114,6 +116,27 @@ TEST_F(Transf2dTest, RotAngleInEveryQuadrant) {
   EXPECT_EQ(AngleOf(BuildTransf2d({{{Below(1e-12), 1}, {0, 0}}}, kZero, 1, 1, 0, 0)),
             1.5707963267948966);
   EXPECT_NE(AngleOf(BuildTransf2d({{{1e-12, 1}, {0, 0}}}, kZero, 1, 1, 0, 0)), 1.5707963267948966);
+}
+
+// Just below the positive x axis, -|s|/c is smaller than half an ulp of
+// 2 pi for c from 1e3 to 1e5 with |s| = 1e-12: a + 2 pi then rounds to 2 pi
+// itself, which is outside [0, 2 pi) and stands for 0.
+TEST_F(Transf2dTest, RotAngleJustBelowTheAxisStaysBelowTwoPi) {
+  constexpr double kTwoPi = 6.283185307179586;
+  double largest = 0.0;
+  int zeros = 0;
+  for (double c = 1e3; c < 1e5; c *= 1.01) {
+    const double angle = AngleOf(BuildTransf2d({{{c, -1e-12}, {0, 0}}}, kZero, 1, 1, 0, 0));
+    ASSERT_TRUE(angle >= 0.0 && angle < kTwoPi) << "c " << c << ": " << angle;
+    if (angle == 0.0) {
+      ++zeros;
+    } else {
+      ASSERT_NEAR(angle, kTwoPi - 1e-12 / c, 1e-15) << "c " << c;
+      largest = std::max(largest, angle);
+    }
+  }
+  EXPECT_EQ(largest, Below(kTwoPi));
+  EXPECT_GT(zeros, 0);
 }
 
 TEST_F(Transf2dTest, RotAngleErrors) {

@@ -69,7 +69,8 @@ GMATH_API GTransf2d CoordinateTransf2d(const GPosition2d& origin, const GUnitVec
 // give a rotation, rotation with reflection a reflection; shear is kept.
 GMATH_API GTransf2d operator*(const GTransf2d& a, const GTransf2d& b);
 
-// The angle of row 0 of the matrix, in [0, 2 pi). Code 2 and 0.0 with
+// The angle of row 0 of the matrix, in [0, 2 pi): an angle so little
+// below 0 that adding 2 pi rounds to 2 pi itself gives 0. Code 2 and 0.0 with
 // "transformation has no rotation" when the rotation flag is clear, or with
 // "both angle values are 0.0" when both entries of row 0 are below 1e-12.
 GMATH_API double GiveRotAngle(const GTransf2d& t, long* err);

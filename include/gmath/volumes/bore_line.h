@@ -49,6 +49,10 @@ typedef struct GMATH_API tagGBoreLine {
   // grown by the radius on every side (a radius of 0 grows it by the
   // relative tolerance), touching included. The allowance is a cube, so an
   // axis passing a box edge or corner at up to r·√2 or r·√3 still answers 1.
+  // An axis whose component is below DBL_EPSILON times the grown box's size
+  // on that axis, but not 0, is cut by that slab in world units. A box or a
+  // point, direction or radius that is not finite, or a NaN depth, answers
+  // 1: it cannot be judged.
   int operator&&(const GBox& box) const;
   // x within the depths and at most the radius from the axis, bounds
   // included, no tolerance.

@@ -32,7 +32,9 @@ typedef struct GMATH_API tagGClipVolume {
 
   // Whether the box may meet the volume: its corner farthest inside each
   // plane is at most the distance tolerance outside it. Near an edge where
-  // two planes meet a box outside may still answer 1.
+  // two planes meet a box outside may still answer 1. A plane separates only
+  // at a finite distance: a value of the plane or of the corner it reads
+  // that is not finite cannot be judged, and does not separate.
   int operator&&(const GBox& box) const;
   // Whether the box lies in the volume: its corner farthest outside each
   // plane is at most the distance tolerance outside it.

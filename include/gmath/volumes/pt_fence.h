@@ -48,9 +48,10 @@ typedef struct GMATH_API tagGPtFence {
   void FindPlanes(GPosition* planePoints, GUnitVector* planeNormals) const;
   // 1 when the box may meet the fence: no plane of FindPlanes has the whole
   // box more than the distance tolerance outside. Fewer than 3 points or a
-  // null m_points report as FindPlanes does and answer 1. Fences above 6
-  // points take their planes from the heap; when it refuses, "PtFence&&: no
-  // memory" and 0.
+  // null m_points report as FindPlanes does and answer 1. A box, or a fence
+  // with a point, direction or depth that is not finite, cannot be judged
+  // and answers 1 as well. Fences above 6 points take their planes from the
+  // heap; when it refuses, "PtFence&&: no memory" and 0.
   int operator&&(const GBox& box) const;
 } GPtFence;
 
@@ -81,8 +82,9 @@ GMATH_API void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints,
 // points", "GPtFence: NULL pointer" (then no point is read), "GPtFence:
 // point set is not closed", "GPtFence: point set is not planar with respect
 // to direction vector" once per point farther than the distance tolerance
-// from the mean height, "GPtFence: invalid m_front or m_back" (m_front <
-// m_back, beyond +-1e30, or NaN).
+// from the mean height, "GPtFence: point set has a non-finite coordinate"
+// once per point with an infinite or NaN coordinate, "GPtFence: invalid
+// m_front or m_back" (m_front < m_back, beyond +-1e30, or NaN).
 GMATH_API void Gassert_valid(const GPtFence& fence);
 
 // The count is 32-bit on every target, so the pointer follows it at its

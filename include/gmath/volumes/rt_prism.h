@@ -65,7 +65,9 @@ GMATH_API GBox RtPrismRange(const GRtPrism& prism);
 // "GRtPrism: NULL pointer" (then no point is read), "GRtPrism: point set is
 // not closed", "GRtPrism: point set is not planar in xz" once per point
 // whose local z is farther than the distance tolerance from the mean,
-// "GRtPrism: invalid height" (negative, above 1e30 or NaN).
+// "GRtPrism: point set has a non-finite coordinate" once per point with an
+// infinite or NaN coordinate, "GRtPrism: invalid height" (negative, above
+// 1e30 or NaN).
 GMATH_API void Gassert_valid(const GRtPrism& prism);
 
 static_assert(gmath::detail::IsPlainValue<GRtPrism>(), "GRtPrism layout");
