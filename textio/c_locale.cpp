@@ -9,10 +9,11 @@ namespace gmath::detail {
 
 #ifdef _WIN32
 
-// The C runtime has no per-thread locale object to switch to, but a thread
-// may have a locale of its own. The usual program never leaves "C", so
-// switching, which costs a locale lookup each way, happens only when the
-// thread is elsewhere.
+// Windows has no uselocale, but a thread may have a locale of its own. The
+// usual program never leaves "C", so switching, which costs a locale lookup
+// each way, happens only when the thread is elsewhere. Microsoft's older
+// runtime (msvcrt, which MinGW links) has one locale for the whole program:
+// there the numbers follow it, as switching it would switch every thread.
 CLocaleScope::CLocaleScope() {
   const char* current = setlocale(LC_ALL, nullptr);
   if (current == nullptr || std::strcmp(current, "C") == 0) return;

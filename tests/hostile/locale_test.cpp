@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <ostream>
 #include <random>
@@ -31,12 +32,12 @@ bool DecimalComma() {
   return text[1] == ',';
 }
 
-// The name under which this C runtime knows a German locale, or null.
-// Windows' older runtime knows it by its Windows name only.
+// The name under which this C runtime knows a German locale, or null:
+// Windows' runtimes know it by other names.
 const char* FindGermanName() {
   const std::string previous = setlocale(LC_ALL, nullptr);
   const char* found = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de-DE"}) {
+  for (const char* name : {"de_DE.UTF-8", "de-DE", "German_Germany.1252"}) {
     if (setlocale(LC_ALL, name) != nullptr && DecimalComma()) {
       found = name;
       break;
@@ -61,15 +62,33 @@ class GermanLocale {
   std::string previous_;
 };
 
+// Whether the C runtime lets a thread have a locale of its own. Microsoft's
+// older runtime (msvcrt), which MinGW links, has one locale for the whole
+// program, and the library cannot take its numbers out of it there.
+bool ThreadLocalesAvailable() {
+#ifdef _WIN32
+  const int mode = _configthreadlocale(_ENABLE_PER_THREAD_LOCALE);
+  if (mode == -1) return false;
+  _configthreadlocale(mode);
+#endif
+  return true;
+}
+
 class LocaleTest : public gmath::test::GmathTest {
  protected:
   void SetUp() override {
     GmathTest::SetUp();
     german_ = FindGermanName();
-    if (german_ != nullptr) return;
+    if (german_ == nullptr) {
+      Skip("de_DE.UTF-8 locale is not available");
+    } else if (!ThreadLocalesAvailable()) {
+      Skip("this C runtime has no per-thread locale");
+    }
+  }
+
+  static void Skip(const char* reason) {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::printf("SKIPPED: %s.%s: de_DE.UTF-8 locale is not available\n", test->test_suite_name(),
-                test->name());
+    std::printf("SKIPPED: %s.%s: %s\n", test->test_suite_name(), test->name(), reason);
     GTEST_SKIP();
   }
 
