@@ -19,20 +19,42 @@ gmath_require_packages() {
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  if [ "$(id -u)" -eq 0 ]; then
+  if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Missing packages: ${missing[*]}" >&2
+      echo "Install them with:" >&2
+      echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
     echo "Installing missing packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  else
-    echo "Missing packages: ${missing[*]}" >&2
-    echo "Install them with:" >&2
-    echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-    exit 1
   fi
+  [[ " $* " == *" locales "* ]] && gmath_require_locales
+  return 0
+}
+
+# The text tests print and read under a decimal comma too and skip those
+# cases without the locale. Compiling a locale needs root; anyone else is
+# told how.
+gmath_require_locales() {
+  local name available
+  available=$(locale -a 2>/dev/null || true)
+  for name in "${GMATH_TEST_LOCALES[@]}"; do
+    grep -qix "${name/UTF-8/utf8}" <<<"$available" && continue
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Locale $name is missing; the tests that need it will skip." >&2
+      echo "Generate it with:  sudo localedef -i ${name%%.*} -f UTF-8 $name" >&2
+      continue
+    fi
+    echo "Generating locale $name"
+    localedef -i "${name%%.*}" -f UTF-8 "$name"
+  done
 }
 
 GMATH_BUILD_PACKAGES=(cmake ninja-build g++)
 # clang++ and python3 read the public headers for the exports check.
-GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf clang python3)
+# locales: the locale definitions the text tests compile (GMATH_TEST_LOCALES).
+GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf clang python3 locales)
+GMATH_TEST_LOCALES=(de_DE.UTF-8)
 GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev)

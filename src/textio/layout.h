@@ -17,10 +17,13 @@
 #include <cstdio>
 
 #include "gmath/textio.h"
+#include "textio/c_locale.h"
 
 namespace gmath::detail {
 
-// The stream and the result code shared by both walkers.
+// The stream and the result code shared by both walkers, and the "C"
+// locale they print and read numbers in: one switch for the whole value,
+// not one for each number.
 class TextWalk {
  public:
   TextWalk(FILE* stream, long* err) : stream_(stream), err_(err) { SetCode(stream ? 0 : 2); }
@@ -43,6 +46,7 @@ class TextWalk {
   }
 
  private:
+  CLocaleScope locale_;
   FILE* stream_;
   long* err_;
   long code_ = 0;
