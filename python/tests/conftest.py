@@ -1,0 +1,10 @@
+import pytest
+
+import gmath
+
+
+@pytest.fixture(autouse=True)
+def default_tolerances():
+    """Every test starts from, and leaves, the library's default tolerances."""
+    with gmath.tolerances(1e-6, 1e-10, 1e-3):
+        yield
