@@ -26,7 +26,8 @@ class CMakeBuild(build_ext):
             ["cmake", "-S", str(ROOT), "-B", str(build), "-G", "Ninja",
              "-DCMAKE_BUILD_TYPE=Release", "-DGMATH_SHARED=OFF", "-DGMATH_BUILD_PYTHON=ON",
              "-DGMATH_BUILD_EXAMPLES=OFF", "-DGMATH_BUILD_TOOLS=OFF", "-DGMATH_INSTALL=OFF",
-             "-DPython_EXECUTABLE=" + sys.executable],
+             "-DPython_EXECUTABLE=" + sys.executable]
+            + os.environ.get("GMATH_CMAKE_ARGS", "").split(),
             check=True)
         jobs = os.environ.get("GMATH_BUILD_JOBS", "2")
         subprocess.run(["cmake", "--build", str(build), "--target", "_gmath", "-j", jobs],

@@ -8,11 +8,14 @@ use, and ``capture_messages`` for the messages the library reports.
 """
 
 from . import _gmath
-from ._errors import CapacityError, GmathError, RejectedError
+from ._errors import CapacityError as CapacityError
+from ._errors import GmathError as GmathError
+from ._errors import RejectedError as RejectedError
 from ._gmath import *  # noqa: F401,F403
-from ._messages import capture_messages
-from ._tolerances import tolerances
-from ._values import complete, float_from_bits
+from ._messages import capture_messages as capture_messages
+from ._tolerances import tolerances as tolerances
+from ._values import complete
+from ._values import float_from_bits as float_from_bits
 
 VALUE_CLASSES = (
     _gmath.Position, _gmath.Vector, _gmath.UnitVector, _gmath.Matrix, _gmath.Transf,

@@ -1,4 +1,9 @@
 import pytest
+from hypothesis import settings
+
+# The machines running the tests are shared: time limits would fail on load.
+settings.register_profile("gmath", deadline=None)
+settings.load_profile("gmath")
 
 import gmath
 
