@@ -53,7 +53,8 @@ def _same(a: Any, b: Any, bitwise: bool) -> bool:
 
 
 def _repr(self: Any) -> str:
-    return "gmath.%s%s" % (type(self).__name__, _repr_of(tuple(self._fields())))
+    arguments = ", ".join(_repr_of(field) for field in self._fields())
+    return "gmath.%s(%s)" % (type(self).__name__, arguments)
 
 
 def _eq(self: Any, other: Any) -> Any:

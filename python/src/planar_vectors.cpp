@@ -41,7 +41,7 @@ void BindPlanarVectors(py::module_& m) {
       .def("__isub__", [](GPosition2d& p, const GVector2d& v) -> GPosition2d& { return p -= v; },
            py::is_operator())
       .def("__mod__", [](const GPosition2d& p, const GVector2d& v) { return p % v; },
-           py::is_operator(), "The cross product of p (as a vector) and v.")
+           py::is_operator(), "The dot product of p (as a vector) and v.")
       .def("__mul__", [](const GPosition2d& p, const G4x4& g) { return p * g; }, py::is_operator())
       .def("__rmul__", [](const GPosition2d& p, const G4x4& g) { return g * p; }, py::is_operator())
       .def("__imul__", [](GPosition2d& p, const G4x4& g) -> GPosition2d& { return p *= g; },
@@ -72,9 +72,9 @@ void BindPlanarVectors(py::module_& m) {
            py::is_operator())
       .def("__truediv__", [](const GVector2d& v, double s) { return v / s; }, py::is_operator())
       .def("__mul__", [](const GVector2d& a, const GVector2d& b) { return a * b; },
-           py::is_operator(), "The dot product.")
+           py::is_operator(), "The cross product a.x * b.y - a.y * b.x (C++ operator*).")
       .def("__mod__", [](const GVector2d& a, const GVector2d& b) { return a % b; },
-           py::is_operator(), "The cross product (a scalar).")
+           py::is_operator(), "The dot product (C++ operator%).")
       .def("__mod__", [](const GVector2d& v, const GPosition2d& p) { return v % p; },
            py::is_operator());
 

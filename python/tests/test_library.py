@@ -74,3 +74,54 @@ def test_tolerance_context_sets_and_restores():
         with gmath.tolerances(distance=1.0):
             pass
     assert gmath.get_distance_tolerance() == 1e-6
+
+
+def test_text_read_failures_raise_by_code():
+    with pytest.raises(gmath.CapacityError) as error:
+        gmath.PtFence.parse("101 0 0 0")
+    assert error.value.code == 1
+    with pytest.raises(gmath.RejectedError):
+        gmath.Box.parse("1 2 x")
+    fence = gmath.PtFence.parse("4  0 0 0  1 0 0  1 1 0  0 0 0  0 0 1  1 -1")
+    assert fence.count == 4 and fence.front == 1.0 and fence.back == -1.0
+
+
+@given(small, small, small, small)
+def test_planar_operators_follow_the_library(x, y, u, v):
+    a, b = gmath.Vector2d(x, y), gmath.Vector2d(u, v)
+    assert a % b == b % a
+    assert a * b == -(b * a)
+    p = gmath.Position2d(x, y)
+    assert (p + b) == (b + p)
+    t = gmath.rotate_transf_2d(0.5)
+    assert (t.inverse() * t).is_identity()
+
+
+def test_point_volumes_build_check_and_move_their_own_points():
+    square = [[0, 0, 0], [1, 0, 0], [1, 1, 0], [0, 1, 0], [0, 0, 0]]
+    up = gmath.UnitVector(0, 0, 1)
+    with pytest.raises(gmath.RejectedError, match="num < 4"):
+        gmath.build_pt_fence(square[:3], up, 1.0, -1.0)
+    fence = gmath.build_pt_fence(square, up, 1.0, -1.0)
+    assert fence.contains_point(gmath.Position(0.5, 0.5, 0)) and fence.range() == \
+        gmath.build_box(0, 0, -1, 1, 1, 1)
+    view = fence.points
+    fence *= gmath.translate_transf(gmath.Vector(0, 0, 10))
+    assert view[0, 2] == 10.0 and not fence.overlaps(gmath.build_box(0, 0, 0, 1, 1, 1))
+    frustum = gmath.build_pt_frustum(fence, gmath.Position(0.5, 0.5, 20))
+    assert frustum.fence == fence and frustum.count == 5
+    prism = gmath.build_rt_prism(gmath.scale_transf(1.0), square, 2.0)
+    assert prism.range() == gmath.build_box(0, 0, 0, 1, 1, 2)
+    with pytest.raises(gmath.RejectedError, match="height is negative"):
+        gmath.build_rt_prism(gmath.scale_transf(1.0), square, -1.0)
+
+
+def test_homogeneous_builders_raise_and_convert():
+    with pytest.raises(gmath.RejectedError, match="cosine and sine invalid"):
+        gmath.rotate_4x4(2.0, 0.0, gmath.UnitVector(0, 0, 1))
+    g = gmath.rotate_4x4(0.5, gmath.UnitVector(0, 0, 1))
+    t = gmath.convert_g4x4_to_transf(g)
+    assert t.is_equal(gmath.rotate_transf(0.5, gmath.UnitVector(0, 0, 1)))
+    assert gmath.G4x4.from_transf(t).is_equal(g)
+    with pytest.raises(gmath.RejectedError):
+        gmath.convert_g4x4_to_transf(gmath.G4x4([1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 0, 0, 0, 1]))
