@@ -57,4 +57,17 @@ GMATH_BUILD_PACKAGES=(cmake ninja-build g++)
 # locales: the locale definitions the text tests compile (GMATH_TEST_LOCALES).
 GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf clang python3 locales)
 GMATH_TEST_LOCALES=(de_DE.UTF-8)
+GMATH_PYTHON_PACKAGES=(cmake ninja-build g++ python3-dev python3-venv python3-pip python3-setuptools
+  python3-wheel pybind11-dev python3-pybind11 python3-numpy python3-pytest python3-hypothesis mypy)
 GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev)
+
+# Builds the Python wheel into build/python-wheel (pip drives the project's
+# CMake build, offline) and installs it into the project's environment
+# build/venv, made from Debian's interpreter so that it sees Debian's numpy,
+# pytest and hypothesis. Extra CMake arguments go through GMATH_CMAKE_ARGS.
+gmath_python_env() {
+  [ -x build/venv/bin/python ] || /usr/bin/python3 -m venv --system-site-packages build/venv
+  rm -rf build/python-wheel
+  build/venv/bin/pip wheel --no-build-isolation --no-index --no-deps -q -w build/python-wheel python/
+  build/venv/bin/pip install --no-index --no-deps --force-reinstall -q build/python-wheel/gmath-*.whl
+}

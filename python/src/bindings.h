@@ -1,0 +1,80 @@
+#ifndef GMATH_PYTHON_BINDINGS_H
+#define GMATH_PYTHON_BINDINGS_H
+
+#include <pybind11/numpy.h>
+#include <pybind11/operators.h>
+#include <pybind11/pybind11.h>
+
+#include <string>
+#include <vector>
+
+#include "gmath/gmath.h"
+
+namespace gmath_py {
+
+namespace py = pybind11;
+
+void BindErrors(py::module_& m);
+void BindTolerances(py::module_& m);
+void BindVectors(py::module_& m);
+void BindMatrix(py::module_& m);
+void BindTransf(py::module_& m);
+void BindG4x4(py::module_& m);
+void BindBox(py::module_& m);
+void BindLines(py::module_& m);
+void BindClipVolume(py::module_& m);
+void BindPointVolumes(py::module_& m);
+void BindPlanarVectors(py::module_& m);
+void BindPlanarShapes(py::module_& m);
+
+// A library call reports its message before it returns its code: the
+// message is collected from here on so that the exception can carry it.
+void StartCall();
+// Raises the gmath exception of a non-zero code, with the last message the
+// call reported (or what failed, when it reported none).
+void Check(long code, const char* what);
+
+// Exactly `count` doubles from a sequence or array (a numpy array of any
+// shape holding count values): the fields of a value, row by row.
+void ReadDoubles(const py::handle& values, double* out, std::size_t count, const char* what);
+// The rows of an (n, 3) array-like as positions.
+std::vector<GPosition> Points(const py::object& points);
+py::array_t<double> Array(const double* values, std::initializer_list<py::ssize_t> shape);
+
+// Text dump (print functions) and text load (read functions).
+template <class T>
+std::string ToText(const T& value);
+template <class T>
+T FromText(const std::string& text, T value);
+std::string TextOfFile(FILE* file, long err, const char* what);
+FILE* FileOfText(const std::string& text);
+void FinishRead(FILE* file, long err, const char* what);
+
+template <class T>
+std::string ToText(const T& value) {
+  FILE* file = std::tmpfile();
+  long err = 0;
+  GPrint_to_File(file, value, &err);
+  return TextOfFile(file, err, "GPrint_to_File");
+}
+
+template <class T>
+T FromText(const std::string& text, T value) {
+  FILE* file = FileOfText(text);
+  long err = 0;
+  StartCall();
+  GRead_from_File(file, value, &err);
+  FinishRead(file, err, "GRead_from_File");
+  return value;
+}
+
+// The operator[] of the library's values, with Python's IndexError.
+inline unsigned Index(long i, unsigned size) {
+  if (i < 0) i += size;
+  if (i < 0 || i >= static_cast<long>(size)) throw py::index_error("index out of range");
+  return static_cast<unsigned>(i);
+}
+
+}  // namespace gmath_py
+
+#endif

@@ -1,0 +1,41 @@
+#include "bindings.h"
+
+namespace gmath_py {
+namespace {
+
+template <void (*Set)(double, long*)>
+void SetChecked(double value, const char* what) {
+  long err = 0;
+  StartCall();
+  Set(value, &err);
+  Check(err, what);
+}
+
+}  // namespace
+
+void BindTolerances(py::module_& m) {
+  m.def("get_distance_tolerance", &GetDistanceTolerance,
+        "The process-wide distance tolerance (resabs).");
+  m.def("get_relative_tolerance", &GetRelativeTolerance,
+        "The process-wide relative tolerance (resnor).");
+  m.def("get_fit_tolerance", &GetFitTolerance, "The process-wide fit tolerance (resfit).");
+  m.def(
+      "set_distance_tolerance",
+      [](double tol) { SetChecked<SetDistanceTolerance>(tol, "SetDistanceTolerance"); },
+      py::arg("tol"),
+      "Sets the process-wide distance tolerance; RejectedError when it does not fit the "
+      "relative and fit tolerances.");
+  m.def(
+      "set_relative_tolerance",
+      [](double tol) { SetChecked<SetRelativeTolerance>(tol, "SetRelativeTolerance"); },
+      py::arg("tol"),
+      "Sets the process-wide relative tolerance; RejectedError when it is not below the "
+      "distance tolerance / 1000.");
+  m.def(
+      "set_fit_tolerance",
+      [](double tol) { SetChecked<SetFitTolerance>(tol, "SetFitTolerance"); }, py::arg("tol"),
+      "Sets the process-wide fit tolerance; RejectedError when it is not above the distance "
+      "tolerance * 10.");
+}
+
+}  // namespace gmath_py
