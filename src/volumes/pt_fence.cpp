@@ -13,8 +13,8 @@
 #include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
+using gmath::detail::Difference;
 using gmath::detail::Dot;
-using gmath::detail::Minus;
 using gmath::detail::Report;
 
 namespace {
@@ -154,12 +154,12 @@ void GPtFence::FindPlanes(GPosition* planePoints, GUnitVector* planeNormals) con
   }
   const GPosition* p = m_points;
   const GUnitVector& d = m_direction;
-  const double turn = Dot(d, gmath::detail::Cross(Minus(p[1], p[0]), Minus(p[2], p[1])));
+  const double turn = Dot(d, gmath::detail::Cross(Difference(p[1], p[0]), Difference(p[2], p[1])));
   const bool counterClockwise = turn > 0.0;
   planePoints[0] = Along(p[0], m_front, d);
   planeNormals[0] = {-d.m_x, -d.m_y, -d.m_z};
   for (std::uint32_t i = 1; i < n; ++i) {
-    const GVector e = Minus(p[i], p[i - 1]);
+    const GVector e = Difference(p[i], p[i - 1]);
     planePoints[i] = p[i];
     planeNormals[i] = gmath::detail::UnitOf(counterClockwise ? gmath::detail::Cross(d, e)
                                                              : gmath::detail::Cross(e, d));
@@ -179,7 +179,7 @@ void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints, GUnitVector* p
     return;
   }
   for (std::uint64_t i = 0; i <= fence.m_count; ++i) {
-    if (!(Dot(Minus(point, planePoints[i]), planeNormals[i]) >= 0.0)) {
+    if (!(Dot(Difference(point, planePoints[i]), planeNormals[i]) >= 0.0)) {
       *inside = 0;
       return;
     }

@@ -12,8 +12,8 @@
 #include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
+using gmath::detail::Difference;
 using gmath::detail::Dot;
-using gmath::detail::Minus;
 using gmath::detail::Report;
 
 void BuildPtFrustum(const GPtFence& fence, const GPosition& eye, GPtFrustum& frustum, long* err) {
@@ -56,8 +56,8 @@ GBox PtFrustumRange(const GPtFrustum& frustum) {
         const GUnitVector& d = fence.m_direction;
         const GPosition& e = frustum.m_eyePoint;
         const GPosition& p0 = fence.m_points[0];
-        const double hF = Dot(d, Minus(Along(p0, fence.m_front, d), e));
-        const double hB = Dot(d, Minus(Along(p0, fence.m_back, d), e));
+        const double hF = Dot(d, Difference(Along(p0, fence.m_front, d), e));
+        const double hB = Dot(d, Difference(Along(p0, fence.m_back, d), e));
         for (std::uint32_t i = 0; i < n; ++i) {
           const GUnitVector u = BuildUnitVector(e, fence.m_points[i]);
           const double k = Dot(u, d);

@@ -63,11 +63,6 @@ inline GTransf TransfOf(const G4x4& g) {
 constexpr std::size_t kLocalCorners = 200;
 using CornerScratch = Scratch<GPosition, kLocalCorners>;
 
-// a - b.
-inline GVector Minus(const GPosition& a, const GPosition& b) {
-  return {a.m_x - b.m_x, a.m_y - b.m_y, a.m_z - b.m_z};
-}
-
 // The range of a volume over n points: the box of 2n corners that
 // fill(corners) writes, on the stack up to 100 points. No points give
 // BuildBox's answer for none; a null array with points is reported with
@@ -85,12 +80,6 @@ GBox CornerRange(std::uint32_t n, const GPosition* points, const char* nullMessa
   if (corners == nullptr) return GBox{};
   if (n > 0 && !fill(corners)) return kInfiniteBox;
   return BuildBox(2 * static_cast<unsigned long>(n), corners);
-}
-
-// p + t·d.
-template <class D>
-GPosition Along(const GPosition& p, double t, const D& d) {
-  return {p.m_x + t * d.m_x, p.m_y + t * d.m_y, p.m_z + t * d.m_z};
 }
 
 // The Euclidean distance from first to last exceeds tol, or is NaN.
@@ -154,10 +143,10 @@ template <class D>
 bool IsEyeBetweenPlanes(const GPosition& eye, const GPosition& base, const D& d, double front,
                         double back, double tol) {
   const GPosition f = Along(base, front, d);
-  const double sF = Dot(d, Minus(eye, f));
+  const double sF = Dot(d, Difference(eye, f));
   if (sF >= -tol) return false;
   const GPosition b = Along(base, back, d);
-  const double sB = Dot(d, Minus(eye, b));
+  const double sB = Dot(d, Difference(eye, b));
   return sB > -tol;
 }
 
