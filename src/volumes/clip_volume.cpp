@@ -15,6 +15,7 @@
 using gmath::detail::Cross;
 using gmath::detail::Dot;
 using gmath::detail::kDivisionGuard;
+using gmath::detail::kRejected;
 using gmath::detail::Report;
 
 namespace {
@@ -22,8 +23,6 @@ namespace {
 constexpr unsigned kMaxPlanes = 6;
 // Three planes out of six meet in at most C(6, 3) = 20 corners.
 constexpr std::size_t kMaxCorners = 20;
-
-constexpr long kRejected = 2;
 
 // A count set above 6 by hand counts as 6: nothing is read past m_planes.
 unsigned PlaneCount(const GClipVolume& volume) {

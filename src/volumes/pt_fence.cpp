@@ -15,11 +15,11 @@
 using gmath::detail::Along;
 using gmath::detail::Difference;
 using gmath::detail::Dot;
+using gmath::detail::Reject;
 using gmath::detail::Report;
 
 namespace {
 
-constexpr long kRejected = 2;
 constexpr const char* kNullPointsMessage = "GPtFence: NULL pointer";
 constexpr const char* kFewPointsMessage = "GPtFence: Less than 3 points";
 constexpr const char* kNullPlanesMessage = "GPtFence: NULL plane array";
@@ -29,12 +29,6 @@ constexpr const char* kNullPlanesMessage = "GPtFence: NULL plane array";
 constexpr std::uint32_t kPlanePoints = 3;
 // Fences of up to 6 points find their 7 planes on the stack.
 constexpr std::size_t kLocalPlanes = 7;
-
-bool Reject(const char* message, long* err) {
-  Report(message);
-  *err = kRejected;
-  return false;
-}
 
 // Whether the fence holds points the planes can be found from; reports
 // when not.
@@ -173,9 +167,8 @@ void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints, GUnitVector* p
   *err = 0;
   *inside = 1;
   if (planePoints == nullptr || planeNormals == nullptr) {
-    Report(kNullPlanesMessage);
     *inside = 0;
-    *err = kRejected;
+    Reject(kNullPlanesMessage, err);
     return;
   }
   for (std::uint64_t i = 0; i <= fence.m_count; ++i) {

@@ -20,8 +20,7 @@ void BuildPtFrustum(const GPtFence& fence, const GPosition& eye, GPtFrustum& fru
   *err = 0;
   const std::uint32_t n = fence.m_count;
   if (n > 0 && (fence.m_points == nullptr || frustum.m_fence.m_points == nullptr)) {
-    Report("BuildPtFrustum: NULL pointer");
-    *err = 2;
+    gmath::detail::Reject("BuildPtFrustum: NULL pointer", err);
     return;
   }
   GPtFence& own = frustum.m_fence;

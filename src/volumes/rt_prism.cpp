@@ -11,17 +11,12 @@
 #include "gmath/frame.h"
 #include "volumes/volume_ops.h"
 
+using gmath::detail::Reject;
 using gmath::detail::Report;
 
 namespace {
 
-constexpr long kRejected = 2;
 constexpr const char* kNullPointsMessage = "GRtPrism: NULL pointer";
-
-void Reject(const char* message, long* err) {
-  Report(message);
-  *err = kRejected;
-}
 
 // The checks both builders make once the count is known to be at least 1:
 // a count that fits, both arrays, a closed polygon. Reports the first that
