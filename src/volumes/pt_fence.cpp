@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core3d/box_ops.h"
 #include "core3d/products_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
@@ -52,18 +53,10 @@ bool IsFinite(const GPtFence& fence) {
          gmath::detail::AllFinite(fence.m_front, fence.m_back);
 }
 
-// The box corner farthest along n: high where n's component is positive,
-// low otherwise (NaN included).
-GPosition FarCorner(const GBox& box, const GUnitVector& n) {
-  return {n.m_x > 0.0 ? box.m_high.m_x : box.m_low.m_x,
-          n.m_y > 0.0 ? box.m_high.m_y : box.m_low.m_y,
-          n.m_z > 0.0 ? box.m_high.m_z : box.m_low.m_z};
-}
-
 // Whether the whole box lies more than tol outside the plane: the far
 // corner projected onto the plane's normal line through the origin.
 bool Separates(const GBox& box, const GPosition& p, const GUnitVector& n, double tol) {
-  const GPosition c = FarCorner(box, n);
+  const GPosition c = gmath::detail::FarCorner(box, n);
   const double d = -Dot(n, p);
   const double s =
       n.m_x * (c.m_x + d * n.m_x) + n.m_y * (c.m_y + d * n.m_y) + n.m_z * (c.m_z + d * n.m_z);
@@ -213,7 +206,7 @@ void Gassert_valid(const GPtFence& fence) {
     if (!p[0].IsEqual(p[n - 1])) Report("GPtFence: point set is not closed");
     const double tol = gmath::detail::DistanceTolerance();
     const GUnitVector& d = fence.m_direction;
-    const double h = Dot(d, gmath::detail::Mean(n, p));
+    const double h = Dot(d, gmath::detail::MeanFromZero(n, p));
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(h - Dot(d, p[i])) > tol) {
         Report("GPtFence: point set is not planar with respect to direction vector");

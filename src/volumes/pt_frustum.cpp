@@ -76,7 +76,7 @@ void Gassert_valid(const GPtFrustum& frustum) {
   Gassert_valid(fence);
   Gassert_valid(frustum.m_eyePoint);
   if (fence.m_count == 0 || fence.m_points == nullptr) return;
-  const GPosition c = gmath::detail::Mean(fence.m_count, fence.m_points);
+  const GPosition c = gmath::detail::MeanFromZero(fence.m_count, fence.m_points);
   if (gmath::detail::IsEyeBetweenPlanes(frustum.m_eyePoint, c, fence.m_direction, fence.m_front,
                                         fence.m_back, gmath::detail::DistanceTolerance())) {
     Report("GPtFrustum: eye point is between front and back planes");

@@ -128,7 +128,7 @@ void Gassert_valid(const GRtPrism& prism) {
     const GPosition* p = prism.m_points;
     if (!p[0].IsEqual(p[n - 1])) Report("GRtPrism: point set is not closed");
     const double tol = gmath::detail::DistanceTolerance();
-    const double zm = gmath::detail::Mean(n, p).m_z;
+    const double zm = gmath::detail::MeanFromZero(n, p).m_z;
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(p[i].m_z - zm) > tol) Report("GRtPrism: point set is not planar in xz");
     }

@@ -123,16 +123,29 @@ inline void CopyPoints(GPosition* to, const GPosition* from, std::size_t count) 
   if (count > 0) std::memmove(to, from, count * sizeof(GPosition));
 }
 
-// The sums of the coordinates divided by count >= 1.
-inline GPosition Mean(std::size_t count, const GPosition* points) {
-  GPosition sum = {0.0, 0.0, 0.0};
-  for (std::size_t i = 0; i < count; ++i) {
+// The mean of count >= 1 points, the sum started at `sum` and taken over
+// the points from `first` on.
+inline GPosition MeanOf(GPosition sum, std::size_t first, std::size_t count,
+                        const GPosition* points) {
+  for (std::size_t i = first; i < count; ++i) {
     sum.m_x += points[i].m_x;
     sum.m_y += points[i].m_y;
     sum.m_z += points[i].m_z;
   }
   const double n = static_cast<double>(count);
   return {sum.m_x / n, sum.m_y / n, sum.m_z / n};
+}
+
+// The two differ only where a coordinate is -0.0 in every point: the sum
+// from +0.0 gives +0.0 there, the sum from the first point keeps -0.0. The
+// fences and the prism have always summed from zero, the clip volume from
+// its first corner, and their results keep those bits.
+inline GPosition MeanFromZero(std::size_t count, const GPosition* points) {
+  return MeanOf({0.0, 0.0, 0.0}, 0, count, points);
+}
+
+inline GPosition MeanFromFirst(std::size_t count, const GPosition* points) {
+  return MeanOf(points[0], 1, count, points);
 }
 
 // Whether the eye lies between the planes perpendicular to d through
