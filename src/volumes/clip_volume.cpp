@@ -79,7 +79,6 @@ Plane PlaneOf(const double* p) {
   return {gmath::detail::PointAndNormal(n, p[3]), p[3], false};
 }
 
-// A stored plane, normalized on the way.
 Plane NormalizedPlane(const double* stored) {
   double p[4] = {stored[0], stored[1], stored[2], stored[3]};
   NormalizePlane(p);
@@ -175,7 +174,6 @@ GPosition Centre(const GClipVolume& volume, const Plane* planes) {
   return count > 0 ? MeanFromFirst(count, feet) : GPosition{0.0, 0.0, 0.0};
 }
 
-// Every plane normalized and moved by sign·v.
 GClipVolume Shifted(const GClipVolume& volume, const GVector& v, double sign) {
   GClipVolume moved = Normalized(volume);
   for (unsigned i = 0; i < moved.m_count; ++i) {

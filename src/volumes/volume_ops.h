@@ -18,8 +18,8 @@
 
 // What the volumes share: scratch storage for the per-call work of those
 // that hold a caller's point array, the closing test of their builders,
-// the plane geometry of the volumes seen from an eye, and the conversion
-// through which a G4x4 reaches a volume.
+// the plane geometry of the volumes seen from an eye, their means, and the
+// conversion through which a G4x4 reaches a volume.
 namespace gmath::detail {
 
 // The largest count a volume can hold: its m_count is 32-bit everywhere,
@@ -88,7 +88,6 @@ inline bool IsOpen(const GPosition& first, const GPosition& last, double tol) {
   return distance > tol || std::isnan(distance);
 }
 
-// Whether every value is finite (neither infinite nor NaN).
 template <class... Values>
 bool AllFinite(Values... values) {
   return (std::isfinite(values) && ...);
@@ -101,7 +100,6 @@ bool IsFinite(const Xyz& v) {
 
 inline bool IsFinite(const GBox& box) { return IsFinite(box.m_low) && IsFinite(box.m_high); }
 
-// Whether count points are all finite.
 inline bool ArePointsFinite(std::size_t count, const GPosition* points) {
   for (std::size_t i = 0; i < count; ++i) {
     if (!IsFinite(points[i])) return false;
@@ -123,8 +121,7 @@ inline void CopyPoints(GPosition* to, const GPosition* from, std::size_t count) 
   if (count > 0) std::memmove(to, from, count * sizeof(GPosition));
 }
 
-// The mean of count >= 1 points, the sum started at `sum` and taken over
-// the points from `first` on.
+// count >= 1.
 inline GPosition MeanOf(GPosition sum, std::size_t first, std::size_t count,
                         const GPosition* points) {
   for (std::size_t i = first; i < count; ++i) {
