@@ -17,8 +17,6 @@
 using gmath::detail::Cross;
 using gmath::detail::Dot;
 using gmath::detail::kDivisionGuard;
-using gmath::detail::kRejected;
-using gmath::detail::MeanFromFirst;
 using gmath::detail::Report;
 
 namespace {
@@ -164,14 +162,14 @@ GPosition Centre(const GClipVolume& volume, const Plane* planes) {
   if (PlaneCount(volume) >= 4) {
     GPosition vertices[kMaxVertices];
     const std::size_t found = Vertices(volume, vertices);
-    if (found > 0) return MeanFromFirst(found, vertices);
+    if (found > 0) return gmath::detail::MeanFromFirst(found, vertices);
   }
   GPosition feet[kMaxPlanes];
   std::size_t count = 0;
   for (unsigned i = 0; i < PlaneCount(volume); ++i) {
     if (!planes[i].level) feet[count++] = planes[i].form.q;
   }
-  return count > 0 ? MeanFromFirst(count, feet) : GPosition{0.0, 0.0, 0.0};
+  return count > 0 ? gmath::detail::MeanFromFirst(count, feet) : GPosition{0.0, 0.0, 0.0};
 }
 
 GClipVolume Shifted(const GClipVolume& volume, const GVector& v, double sign) {
@@ -229,7 +227,7 @@ GClipVolume BuildClipVolume(unsigned int num, const double* const coefficients) 
 }
 
 long ConvertGBoxToGClipVolume(GBox* box, GClipVolume* volume) {
-  if (box == nullptr || volume == nullptr) return kRejected;
+  if (box == nullptr || volume == nullptr) return gmath::detail::kRejected;
   const GPosition& l = box->m_low;
   const GPosition& h = box->m_high;
   *volume = {{{0.0, 1.0, 0.0, -l.m_y},
@@ -245,7 +243,7 @@ long ConvertGBoxToGClipVolume(GBox* box, GClipVolume* volume) {
 void IsPtInClipVolume(const GClipVolume& volume, const GPosition& point, int* inside, long* err) {
   if (err != nullptr) *err = 0;
   if (inside == nullptr) {
-    if (err != nullptr) *err = kRejected;
+    if (err != nullptr) *err = gmath::detail::kRejected;
     return;
   }
   *inside = Classify(volume, point);
