@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core3d/box_ops.h"
+#include "core3d/vector_ops.h"
 #include "frame/constants.h"
 #include "frame/report.h"
 #include "frame/tolerance.h"
@@ -126,14 +127,14 @@ int GBox::operator<<(const GBox& other) const { return other >> *this; }
 int operator<<(const GPosition& p, const GBox& box) { return box >> p; }
 
 GBox& GBox::operator+=(const GVector& v) {
-  m_low = {m_low.m_x + v.m_x, m_low.m_y + v.m_y, m_low.m_z + v.m_z};
-  m_high = {m_high.m_x + v.m_x, m_high.m_y + v.m_y, m_high.m_z + v.m_z};
+  m_low = gmath::detail::Plus(m_low, v);
+  m_high = gmath::detail::Plus(m_high, v);
   return *this;
 }
 
 GBox& GBox::operator-=(const GVector& v) {
-  m_low = {m_low.m_x - v.m_x, m_low.m_y - v.m_y, m_low.m_z - v.m_z};
-  m_high = {m_high.m_x - v.m_x, m_high.m_y - v.m_y, m_high.m_z - v.m_z};
+  m_low = gmath::detail::Minus(m_low, v);
+  m_high = gmath::detail::Minus(m_high, v);
   return *this;
 }
 

@@ -29,6 +29,27 @@ inline void Corners(const GBox& box, GPosition* corners) {
   corners[7] = {l.m_x, h.m_y, h.m_z};
 }
 
+// Per axis, the coordinate of `positive` where n's component is positive,
+// of `other` where it is not (NaN included).
+template <class N>
+GPosition CornerBySign(const GPosition& positive, const GPosition& other, const N& n) {
+  return {n.m_x > 0.0 ? positive.m_x : other.m_x, n.m_y > 0.0 ? positive.m_y : other.m_y,
+          n.m_z > 0.0 ? positive.m_z : other.m_z};
+}
+
+// The box corner farthest along n.
+template <class N>
+GPosition FarCorner(const GBox& box, const N& n) {
+  return CornerBySign(box.m_high, box.m_low, n);
+}
+
+// The box corner farthest against n; on an axis where n's component is
+// zero or NaN it is the high coordinate, as FarCorner takes the low one.
+template <class N>
+GPosition NearCorner(const GBox& box, const N& n) {
+  return CornerBySign(box.m_low, box.m_high, n);
+}
+
 // Boxes that meet across a gap smaller than d keep the gap, low below high.
 inline void Order(double& low, double& high) {
   if (high < low) std::swap(low, high);

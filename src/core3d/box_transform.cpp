@@ -5,6 +5,7 @@
 
 using gmath::detail::AsPosition;
 using gmath::detail::MapCorners;
+using gmath::detail::Plus;
 
 namespace {
 
@@ -20,10 +21,6 @@ GBox Mapped(const GBox& box, const GMatrix& m, bool row) {
   return MapCorners(box, [&m](const GPosition& p) {
     return AsPosition<GPosition>(gmath::detail::ColumnTimes(m, p));
   });
-}
-
-GPosition Plus(const GPosition& p, const GVector& v) {
-  return {p.m_x + v.m_x, p.m_y + v.m_y, p.m_z + v.m_z};
 }
 
 // Scaled first, so that a negative scaling swaps the corners, then mapped

@@ -3,6 +3,7 @@
 
 #include "core3d/matrix_ops.h"
 #include "frame/constants.h"
+#include "frame/report.h"
 #include "gmath/core3d/matrix.h"
 
 namespace {
@@ -64,7 +65,7 @@ void CheckOrthoScale(double* matrix, int n, int* isOrthoScale, double* scale, lo
     gmath::detail::OrthoScale(matrix, n, isOrthoScale, scale, err);
     return;
   }
-  if (err != nullptr) *err = 2;
+  if (err != nullptr) *err = gmath::detail::kRejected;
   if (isOrthoScale != nullptr) *isOrthoScale = 0;
   if (scale != nullptr) *scale = DBL_MAX;
 }
@@ -107,5 +108,5 @@ void MakeOrthogonalIt(const GMatrix& in, GMatrix& out, long* err) {
     current = out;
   }
   out = original;
-  *err = 2;
+  *err = gmath::detail::kRejected;
 }

@@ -55,12 +55,11 @@ void OldToNewTransf(const GPosition& oldOrigin, const GUnitVector& oldX, const G
   *err = 0;
   if (!CheckUnitLength(oldX) || !CheckUnitLength(oldY) || !CheckUnitLength(newX) ||
       !CheckUnitLength(newY)) {
-    *err = 2;
+    *err = gmath::detail::kRejected;
     return;
   }
   if (!oldX.IsOrthogonal(oldY) || !newX.IsOrthogonal(newY)) {
-    gmath::detail::Report("Vectors are not orthogonal");
-    *err = 2;
+    gmath::detail::Reject("Vectors are not orthogonal", err);
     return;
   }
   const GUnitVector oldZ = UnitOf(Cross(oldX, oldY));

@@ -53,7 +53,7 @@ GUnitVector BuildUnitVector(double x, double y, double z) {
 GUnitVector BuildUnitVector(double x, double y, double z, double tol, long* err) {
   *err = 0;
   GUnitVector unit;
-  if (!Normalize(x, y, z, tol, unit)) *err = 2;
+  if (!Normalize(x, y, z, tol, unit)) *err = gmath::detail::kRejected;
   return unit;
 }
 

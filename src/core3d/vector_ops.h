@@ -28,6 +28,29 @@ double SquaredDistance(const A& from, const B& to) {
   return dx * dx + dy * dy + dz * dz;
 }
 
+// Position and vector arithmetic without the exported operators, so that it
+// stays inline: Difference gives the vector a - b, Plus and Minus move a
+// position by a vector, Along by t times a direction.
+template <class A, class B>
+GVector Difference(const A& a, const B& b) {
+  return {a.m_x - b.m_x, a.m_y - b.m_y, a.m_z - b.m_z};
+}
+
+template <class V>
+GPosition Plus(const GPosition& p, const V& v) {
+  return {p.m_x + v.m_x, p.m_y + v.m_y, p.m_z + v.m_z};
+}
+
+template <class V>
+GPosition Minus(const GPosition& p, const V& v) {
+  return {p.m_x - v.m_x, p.m_y - v.m_y, p.m_z - v.m_z};
+}
+
+template <class D>
+GPosition Along(const GPosition& p, double t, const D& d) {
+  return {p.m_x + t * d.m_x, p.m_y + t * d.m_y, p.m_z + t * d.m_z};
+}
+
 template <class V>
 GVector ToVector(const V& v) {
   return {v.m_x, v.m_y, v.m_z};

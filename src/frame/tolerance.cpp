@@ -16,16 +16,12 @@ std::atomic<double> fitTolerance{1e-3};
 
 using gmath::detail::distanceTolerance;
 using gmath::detail::fitTolerance;
+using gmath::detail::Reject;
 using gmath::detail::relativeTolerance;
 
 namespace {
 
 constexpr int kPosDblAlgn = 1;
-
-void Reject(long* err, const char* message) {
-  *err = 2;
-  gmath::detail::Report(message);
-}
 
 }  // namespace
 
@@ -39,11 +35,11 @@ int GetPosDblAlgn() { return kPosDblAlgn; }
 void SetDistanceTolerance(double tol, long* err) {
   *err = 0;
   if (!(GetFitTolerance() * 0.1 > tol)) {
-    Reject(err, "SetDistanceTolerance: distance tolerance not smaller than resfit / 10");
+    Reject("SetDistanceTolerance: distance tolerance not smaller than resfit / 10", err);
     return;
   }
   if (GetRelativeTolerance() * 1000.0 > tol) {
-    Reject(err, "SetDistanceTolerance: distance tolerance not larger than resnor * 1000");
+    Reject("SetDistanceTolerance: distance tolerance not larger than resnor * 1000", err);
     return;
   }
   distanceTolerance.store(tol, std::memory_order_relaxed);
@@ -55,7 +51,7 @@ void SetRelativeTolerance(double tol, long* err) {
     relativeTolerance.store(tol, std::memory_order_relaxed);
     return;
   }
-  Reject(err, "SetRelativeTolerance: relative tolerance not smaller than resabs / 1000");
+  Reject("SetRelativeTolerance: relative tolerance not smaller than resabs / 1000", err);
 }
 
 // NaN is rejected like in the two other setters: stored, it would make every
@@ -63,7 +59,7 @@ void SetRelativeTolerance(double tol, long* err) {
 void SetFitTolerance(double tol, long* err) {
   *err = 0;
   if (GetDistanceTolerance() * 10.0 >= tol || std::isnan(tol)) {
-    Reject(err, "SetFitTolerance: fit tolerance not larger than resabs * 10");
+    Reject("SetFitTolerance: fit tolerance not larger than resabs * 10", err);
     return;
   }
   fitTolerance.store(tol, std::memory_order_relaxed);

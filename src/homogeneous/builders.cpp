@@ -26,8 +26,7 @@ void RotateChecked(double cosine, double sine, const GUnitVector& axis, const GP
   *err = 0;
   Gassert_valid(axis);
   if (!IsOnUnitCircle(cosine, sine)) {
-    gmath::detail::Report("q4x4: rotation cosine and sine invalid\n");
-    *err = 2;
+    gmath::detail::Reject("q4x4: rotation cosine and sine invalid\n", err);
     return;
   }
   m = FromTransf(point == nullptr ? RotateTransf(cosine, sine, axis)
@@ -81,8 +80,7 @@ void Coordinate4x4(const GPosition& origin, const GUnitVector& xAxis, const GUni
                    G4x4& m, long* err) {
   *err = 0;
   if (xAxis.IsColinear(yAxis)) {
-    gmath::detail::Report("q4x4: new axis vectors are collinear\n");
-    *err = 2;
+    gmath::detail::Reject("q4x4: new axis vectors are collinear\n", err);
     return;
   }
   m = FromTransf(CoordinateTransf(origin, xAxis, yAxis));

@@ -46,7 +46,6 @@ bool Inside(double low, double value, double high, double grow) {
   return low - grow < value && value < high + grow;
 }
 
-// Moves both corners by sign·v.
 GBox2d Shifted(const GBox2d& box, const GVector2d& v, double sign) {
   return {{box.m_low.m_x + sign * v.m_x, box.m_low.m_y + sign * v.m_y},
           {box.m_high.m_x + sign * v.m_x, box.m_high.m_y + sign * v.m_y}};

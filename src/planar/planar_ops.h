@@ -25,7 +25,6 @@ double Cross2d(const A& a, const B& b) {
   return a.m_x * b.m_y - a.m_y * b.m_x;
 }
 
-// (to - from)² summed over x and y.
 template <class A, class B>
 double SquaredDistance2d(const A& from, const B& to) {
   const double dx = to.m_x - from.m_x;

@@ -160,7 +160,7 @@ GTransf2d GTransf2d::Inverse() const {
 double GiveRotAngle(const GTransf2d& t, long* err) {
   *err = 0;
   if (t.m_hasRotation == 0) {
-    *err = 2;
+    *err = gmath::detail::kRejected;
     gmath::detail::Report("transformation has no rotation");
     return 0.0;
   }
@@ -169,7 +169,7 @@ double GiveRotAngle(const GTransf2d& t, long* err) {
   const bool noCosine = std::abs(c) < kAxisZero;
   const bool noSine = std::abs(s) < kAxisZero;
   if (noCosine && noSine) {
-    *err = 2;
+    *err = gmath::detail::kRejected;
     gmath::detail::Report("both angle values are 0.0");
     return 0.0;
   }

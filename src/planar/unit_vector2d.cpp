@@ -54,7 +54,7 @@ GUnitVector2d BuildUnitVector2d(double x, double y, double tol, long* err) {
   if (!Normalize(
           x, y, gmath::detail::kNarrowBandLow, gmath::detail::kNarrowBandHigh,
           [tol](double length) { return length < tol || length == 0.0; }, unit)) {
-    *err = 2;
+    *err = gmath::detail::kRejected;
   }
   return unit;
 }

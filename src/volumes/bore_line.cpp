@@ -18,18 +18,13 @@
 using gmath::detail::Dot;
 using gmath::detail::kDivisionGuard;
 using gmath::detail::kHuge;
+using gmath::detail::Minus;
+using gmath::detail::Plus;
 using gmath::detail::Report;
 
 namespace {
 
 GBoreLine NullBoreLine() { return BuildBoreLine({0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}); }
-
-GPosition Plus(const GPosition& p, const GVector& v) {
-  return {p.m_x + v.m_x, p.m_y + v.m_y, p.m_z + v.m_z};
-}
-GPosition Minus(const GPosition& p, const GVector& v) {
-  return {p.m_x - v.m_x, p.m_y - v.m_y, p.m_z - v.m_z};
-}
 
 GBox Grown(const GBox& box, double r) {
   return {{box.m_low.m_x - r, box.m_low.m_y - r, box.m_low.m_z - r},

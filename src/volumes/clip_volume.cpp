@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core3d/box_ops.h"
 #include "core3d/products_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
@@ -11,6 +12,7 @@
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
 #include "volumes/plane_ops.h"
+#include "volumes/volume_ops.h"
 
 using gmath::detail::Cross;
 using gmath::detail::Dot;
@@ -20,10 +22,8 @@ using gmath::detail::Report;
 namespace {
 
 constexpr unsigned kMaxPlanes = 6;
-// Three planes out of six meet in at most C(6, 3) = 20 corners.
-constexpr std::size_t kMaxCorners = 20;
-
-constexpr long kRejected = 2;
+// Three planes out of six meet in at most C(6, 3) = 20 vertices.
+constexpr std::size_t kMaxVertices = 20;
 
 // A count set above 6 by hand counts as 6: nothing is read past m_planes.
 unsigned PlaneCount(const GClipVolume& volume) {
@@ -77,7 +77,6 @@ Plane PlaneOf(const double* p) {
   return {gmath::detail::PointAndNormal(n, p[3]), p[3], false};
 }
 
-// A stored plane, normalized on the way.
 Plane NormalizedPlane(const double* stored) {
   double p[4] = {stored[0], stored[1], stored[2], stored[3]};
   NormalizePlane(p);
@@ -103,23 +102,19 @@ int Classify(const GClipVolume& volume, const GPosition& x) {
 }
 
 // Each plane against the box corner farthest inside it (kFarInside) or
-// farthest outside it: per axis, the high or the low coordinate as the
-// normal's component is positive or not. For the overlap a plane separates
+// farthest outside it. For the overlap a plane separates
 // only at a finite distance: one that is not comes from a value of the plane
 // or the corner that is not finite, and cannot tell the box lies outside,
 // while a finite plane that separates a finite corner judges the box
 // whatever the other planes and coordinates hold.
 template <bool kFarInside>
 int BoxTest(const GClipVolume& volume, const GBox& box) {
-  const GPosition& positive = kFarInside ? box.m_high : box.m_low;
-  const GPosition& other = kFarInside ? box.m_low : box.m_high;
   const unsigned count = PlaneCount(volume);
   for (unsigned i = 0; i < count; ++i) {
     const Plane plane = NormalizedPlane(volume.m_planes[i]);
     const GUnitVector& n = plane.form.n;
-    const GPosition corner = {n.m_x > 0.0 ? positive.m_x : other.m_x,
-                              n.m_y > 0.0 ? positive.m_y : other.m_y,
-                              n.m_z > 0.0 ? positive.m_z : other.m_z};
+    const GPosition corner =
+        kFarInside ? gmath::detail::FarCorner(box, n) : gmath::detail::NearCorner(box, n);
     const double s = Distance(plane, corner);
     if (s < -gmath::detail::DistanceTolerance() && (!kFarInside || std::isfinite(s))) return 0;
   }
@@ -128,7 +123,7 @@ int BoxTest(const GClipVolume& volume, const GBox& box) {
 
 // The points where three planes of a normalized volume meet and that lie
 // in it, listed once per triple that meets there.
-std::size_t Corners(const GClipVolume& volume, GPosition* corners) {
+std::size_t Vertices(const GClipVolume& volume, GPosition* vertices) {
   Plane planes[kMaxPlanes];
   const unsigned count = PlaneCount(volume);
   for (unsigned i = 0; i < count; ++i) planes[i] = PlaneOf(volume.m_planes[i]);
@@ -153,40 +148,30 @@ std::size_t Corners(const GClipVolume& volume, GPosition* corners) {
         const GPosition x = {(ea * bc.m_x + eb * ca.m_x + ec * ab.m_x) / det,
                              (ea * bc.m_y + eb * ca.m_y + ec * ab.m_y) / det,
                              (ea * bc.m_z + eb * ca.m_z + ec * ab.m_z) / det};
-        if (Classify(volume, x) != 0) corners[found++] = x;
+        if (Classify(volume, x) != 0) vertices[found++] = x;
       }
     }
   }
   return found;
 }
 
-GPosition Mean(std::size_t count, const GPosition* points) {
-  GPosition sum = points[0];
-  for (std::size_t i = 1; i < count; ++i) {
-    sum = {sum.m_x + points[i].m_x, sum.m_y + points[i].m_y, sum.m_z + points[i].m_z};
-  }
-  const double n = static_cast<double>(count);
-  return {sum.m_x / n, sum.m_y / n, sum.m_z / n};
-}
-
-// The mean of the corners of a normalized volume of four or more planes;
-// otherwise, or without a corner, the mean of the foot points of the planes
+// The mean of the vertices of a normalized volume of four or more planes;
+// otherwise, or without a vertex, the mean of the foot points of the planes
 // that have one (the origin when none has).
 GPosition Centre(const GClipVolume& volume, const Plane* planes) {
   if (PlaneCount(volume) >= 4) {
-    GPosition corners[kMaxCorners];
-    const std::size_t found = Corners(volume, corners);
-    if (found > 0) return Mean(found, corners);
+    GPosition vertices[kMaxVertices];
+    const std::size_t found = Vertices(volume, vertices);
+    if (found > 0) return gmath::detail::MeanFromFirst(found, vertices);
   }
   GPosition feet[kMaxPlanes];
   std::size_t count = 0;
   for (unsigned i = 0; i < PlaneCount(volume); ++i) {
     if (!planes[i].level) feet[count++] = planes[i].form.q;
   }
-  return count > 0 ? Mean(count, feet) : GPosition{0.0, 0.0, 0.0};
+  return count > 0 ? gmath::detail::MeanFromFirst(count, feet) : GPosition{0.0, 0.0, 0.0};
 }
 
-// Every plane normalized and moved by sign·v.
 GClipVolume Shifted(const GClipVolume& volume, const GVector& v, double sign) {
   GClipVolume moved = Normalized(volume);
   for (unsigned i = 0; i < moved.m_count; ++i) {
@@ -242,7 +227,7 @@ GClipVolume BuildClipVolume(unsigned int num, const double* const coefficients) 
 }
 
 long ConvertGBoxToGClipVolume(GBox* box, GClipVolume* volume) {
-  if (box == nullptr || volume == nullptr) return kRejected;
+  if (box == nullptr || volume == nullptr) return gmath::detail::kRejected;
   const GPosition& l = box->m_low;
   const GPosition& h = box->m_high;
   *volume = {{{0.0, 1.0, 0.0, -l.m_y},
@@ -258,7 +243,7 @@ long ConvertGBoxToGClipVolume(GBox* box, GClipVolume* volume) {
 void IsPtInClipVolume(const GClipVolume& volume, const GPosition& point, int* inside, long* err) {
   if (err != nullptr) *err = 0;
   if (inside == nullptr) {
-    if (err != nullptr) *err = kRejected;
+    if (err != nullptr) *err = gmath::detail::kRejected;
     return;
   }
   *inside = Classify(volume, point);
@@ -269,9 +254,9 @@ int GClipVolume::operator&&(const GBox& box) const { return BoxTest<true>(*this,
 int GClipVolume::operator>>(const GBox& box) const { return BoxTest<false>(*this, box); }
 
 GBox ClipVolumeRange(const GClipVolume& volume) {
-  GPosition corners[kMaxCorners];
-  const std::size_t found = Corners(Normalized(volume), corners);
-  return BuildBox(static_cast<unsigned long>(found), corners);
+  GPosition vertices[kMaxVertices];
+  const std::size_t found = Vertices(Normalized(volume), vertices);
+  return BuildBox(static_cast<unsigned long>(found), vertices);
 }
 
 GClipVolume& GClipVolume::operator+=(const GVector& v) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core3d/box_ops.h"
 #include "core3d/products_ops.h"
 #include "core3d/vector_ops.h"
 #include "frame/constants.h"
@@ -13,13 +14,13 @@
 #include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
+using gmath::detail::Difference;
 using gmath::detail::Dot;
-using gmath::detail::Minus;
+using gmath::detail::Reject;
 using gmath::detail::Report;
 
 namespace {
 
-constexpr long kRejected = 2;
 constexpr const char* kNullPointsMessage = "GPtFence: NULL pointer";
 constexpr const char* kFewPointsMessage = "GPtFence: Less than 3 points";
 constexpr const char* kNullPlanesMessage = "GPtFence: NULL plane array";
@@ -29,12 +30,6 @@ constexpr const char* kNullPlanesMessage = "GPtFence: NULL plane array";
 constexpr std::uint32_t kPlanePoints = 3;
 // Fences of up to 6 points find their 7 planes on the stack.
 constexpr std::size_t kLocalPlanes = 7;
-
-bool Reject(const char* message, long* err) {
-  Report(message);
-  *err = kRejected;
-  return false;
-}
 
 // Whether the fence holds points the planes can be found from; reports
 // when not.
@@ -58,18 +53,10 @@ bool IsFinite(const GPtFence& fence) {
          gmath::detail::AllFinite(fence.m_front, fence.m_back);
 }
 
-// The box corner farthest along n: high where n's component is positive,
-// low otherwise (NaN included).
-GPosition FarCorner(const GBox& box, const GUnitVector& n) {
-  return {n.m_x > 0.0 ? box.m_high.m_x : box.m_low.m_x,
-          n.m_y > 0.0 ? box.m_high.m_y : box.m_low.m_y,
-          n.m_z > 0.0 ? box.m_high.m_z : box.m_low.m_z};
-}
-
 // Whether the whole box lies more than tol outside the plane: the far
 // corner projected onto the plane's normal line through the origin.
 bool Separates(const GBox& box, const GPosition& p, const GUnitVector& n, double tol) {
-  const GPosition c = FarCorner(box, n);
+  const GPosition c = gmath::detail::FarCorner(box, n);
   const double d = -Dot(n, p);
   const double s =
       n.m_x * (c.m_x + d * n.m_x) + n.m_y * (c.m_y + d * n.m_y) + n.m_z * (c.m_z + d * n.m_z);
@@ -154,12 +141,12 @@ void GPtFence::FindPlanes(GPosition* planePoints, GUnitVector* planeNormals) con
   }
   const GPosition* p = m_points;
   const GUnitVector& d = m_direction;
-  const double turn = Dot(d, gmath::detail::Cross(Minus(p[1], p[0]), Minus(p[2], p[1])));
+  const double turn = Dot(d, gmath::detail::Cross(Difference(p[1], p[0]), Difference(p[2], p[1])));
   const bool counterClockwise = turn > 0.0;
   planePoints[0] = Along(p[0], m_front, d);
   planeNormals[0] = {-d.m_x, -d.m_y, -d.m_z};
   for (std::uint32_t i = 1; i < n; ++i) {
-    const GVector e = Minus(p[i], p[i - 1]);
+    const GVector e = Difference(p[i], p[i - 1]);
     planePoints[i] = p[i];
     planeNormals[i] = gmath::detail::UnitOf(counterClockwise ? gmath::detail::Cross(d, e)
                                                              : gmath::detail::Cross(e, d));
@@ -173,13 +160,12 @@ void IsPtInPtFence(const GPtFence& fence, GPosition* planePoints, GUnitVector* p
   *err = 0;
   *inside = 1;
   if (planePoints == nullptr || planeNormals == nullptr) {
-    Report(kNullPlanesMessage);
     *inside = 0;
-    *err = kRejected;
+    Reject(kNullPlanesMessage, err);
     return;
   }
   for (std::uint64_t i = 0; i <= fence.m_count; ++i) {
-    if (!(Dot(Minus(point, planePoints[i]), planeNormals[i]) >= 0.0)) {
+    if (!(Dot(Difference(point, planePoints[i]), planeNormals[i]) >= 0.0)) {
       *inside = 0;
       return;
     }
@@ -220,7 +206,7 @@ void Gassert_valid(const GPtFence& fence) {
     if (!p[0].IsEqual(p[n - 1])) Report("GPtFence: point set is not closed");
     const double tol = gmath::detail::DistanceTolerance();
     const GUnitVector& d = fence.m_direction;
-    const double h = Dot(d, gmath::detail::Mean(n, p));
+    const double h = Dot(d, gmath::detail::MeanFromZero(n, p));
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(h - Dot(d, p[i])) > tol) {
         Report("GPtFence: point set is not planar with respect to direction vector");

@@ -12,16 +12,15 @@
 #include "volumes/volume_ops.h"
 
 using gmath::detail::Along;
+using gmath::detail::Difference;
 using gmath::detail::Dot;
-using gmath::detail::Minus;
 using gmath::detail::Report;
 
 void BuildPtFrustum(const GPtFence& fence, const GPosition& eye, GPtFrustum& frustum, long* err) {
   *err = 0;
   const std::uint32_t n = fence.m_count;
   if (n > 0 && (fence.m_points == nullptr || frustum.m_fence.m_points == nullptr)) {
-    Report("BuildPtFrustum: NULL pointer");
-    *err = 2;
+    gmath::detail::Reject("BuildPtFrustum: NULL pointer", err);
     return;
   }
   GPtFence& own = frustum.m_fence;
@@ -56,8 +55,8 @@ GBox PtFrustumRange(const GPtFrustum& frustum) {
         const GUnitVector& d = fence.m_direction;
         const GPosition& e = frustum.m_eyePoint;
         const GPosition& p0 = fence.m_points[0];
-        const double hF = Dot(d, Minus(Along(p0, fence.m_front, d), e));
-        const double hB = Dot(d, Minus(Along(p0, fence.m_back, d), e));
+        const double hF = Dot(d, Difference(Along(p0, fence.m_front, d), e));
+        const double hB = Dot(d, Difference(Along(p0, fence.m_back, d), e));
         for (std::uint32_t i = 0; i < n; ++i) {
           const GUnitVector u = BuildUnitVector(e, fence.m_points[i]);
           const double k = Dot(u, d);
@@ -77,7 +76,7 @@ void Gassert_valid(const GPtFrustum& frustum) {
   Gassert_valid(fence);
   Gassert_valid(frustum.m_eyePoint);
   if (fence.m_count == 0 || fence.m_points == nullptr) return;
-  const GPosition c = gmath::detail::Mean(fence.m_count, fence.m_points);
+  const GPosition c = gmath::detail::MeanFromZero(fence.m_count, fence.m_points);
   if (gmath::detail::IsEyeBetweenPlanes(frustum.m_eyePoint, c, fence.m_direction, fence.m_front,
                                         fence.m_back, gmath::detail::DistanceTolerance())) {
     Report("GPtFrustum: eye point is between front and back planes");

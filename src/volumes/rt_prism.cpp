@@ -11,17 +11,12 @@
 #include "gmath/frame.h"
 #include "volumes/volume_ops.h"
 
+using gmath::detail::Reject;
 using gmath::detail::Report;
 
 namespace {
 
-constexpr long kRejected = 2;
 constexpr const char* kNullPointsMessage = "GRtPrism: NULL pointer";
-
-void Reject(const char* message, long* err) {
-  Report(message);
-  *err = kRejected;
-}
 
 // The checks both builders make once the count is known to be at least 1:
 // a count that fits, both arrays, a closed polygon. Reports the first that
@@ -133,7 +128,7 @@ void Gassert_valid(const GRtPrism& prism) {
     const GPosition* p = prism.m_points;
     if (!p[0].IsEqual(p[n - 1])) Report("GRtPrism: point set is not closed");
     const double tol = gmath::detail::DistanceTolerance();
-    const double zm = gmath::detail::Mean(n, p).m_z;
+    const double zm = gmath::detail::MeanFromZero(n, p).m_z;
     for (std::uint32_t i = 0; i < n; ++i) {
       if (std::abs(p[i].m_z - zm) > tol) Report("GRtPrism: point set is not planar in xz");
     }

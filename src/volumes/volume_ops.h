@@ -18,8 +18,8 @@
 
 // What the volumes share: scratch storage for the per-call work of those
 // that hold a caller's point array, the closing test of their builders,
-// the plane geometry of the volumes seen from an eye, and the conversion
-// through which a G4x4 reaches a volume.
+// the plane geometry of the volumes seen from an eye, their means, and the
+// conversion through which a G4x4 reaches a volume.
 namespace gmath::detail {
 
 // The largest count a volume can hold: its m_count is 32-bit everywhere,
@@ -63,11 +63,6 @@ inline GTransf TransfOf(const G4x4& g) {
 constexpr std::size_t kLocalCorners = 200;
 using CornerScratch = Scratch<GPosition, kLocalCorners>;
 
-// a - b.
-inline GVector Minus(const GPosition& a, const GPosition& b) {
-  return {a.m_x - b.m_x, a.m_y - b.m_y, a.m_z - b.m_z};
-}
-
 // The range of a volume over n points: the box of 2n corners that
 // fill(corners) writes, on the stack up to 100 points. No points give
 // BuildBox's answer for none; a null array with points is reported with
@@ -87,19 +82,12 @@ GBox CornerRange(std::uint32_t n, const GPosition* points, const char* nullMessa
   return BuildBox(2 * static_cast<unsigned long>(n), corners);
 }
 
-// p + t·d.
-template <class D>
-GPosition Along(const GPosition& p, double t, const D& d) {
-  return {p.m_x + t * d.m_x, p.m_y + t * d.m_y, p.m_z + t * d.m_z};
-}
-
 // The Euclidean distance from first to last exceeds tol, or is NaN.
 inline bool IsOpen(const GPosition& first, const GPosition& last, double tol) {
   const double distance = std::sqrt(SquaredDistance(first, last));
   return distance > tol || std::isnan(distance);
 }
 
-// Whether every value is finite (neither infinite nor NaN).
 template <class... Values>
 bool AllFinite(Values... values) {
   return (std::isfinite(values) && ...);
@@ -112,7 +100,6 @@ bool IsFinite(const Xyz& v) {
 
 inline bool IsFinite(const GBox& box) { return IsFinite(box.m_low) && IsFinite(box.m_high); }
 
-// Whether count points are all finite.
 inline bool ArePointsFinite(std::size_t count, const GPosition* points) {
   for (std::size_t i = 0; i < count; ++i) {
     if (!IsFinite(points[i])) return false;
@@ -134,16 +121,28 @@ inline void CopyPoints(GPosition* to, const GPosition* from, std::size_t count) 
   if (count > 0) std::memmove(to, from, count * sizeof(GPosition));
 }
 
-// The sums of the coordinates divided by count >= 1.
-inline GPosition Mean(std::size_t count, const GPosition* points) {
-  GPosition sum = {0.0, 0.0, 0.0};
-  for (std::size_t i = 0; i < count; ++i) {
+// count >= 1.
+inline GPosition MeanOf(GPosition sum, std::size_t first, std::size_t count,
+                        const GPosition* points) {
+  for (std::size_t i = first; i < count; ++i) {
     sum.m_x += points[i].m_x;
     sum.m_y += points[i].m_y;
     sum.m_z += points[i].m_z;
   }
   const double n = static_cast<double>(count);
   return {sum.m_x / n, sum.m_y / n, sum.m_z / n};
+}
+
+// The two differ only where a coordinate is -0.0 in every point: the sum
+// from +0.0 gives +0.0 there, the sum from the first point keeps -0.0. The
+// fences and the prism have always summed from zero, the clip volume from
+// its first corner, and their results keep those bits.
+inline GPosition MeanFromZero(std::size_t count, const GPosition* points) {
+  return MeanOf({0.0, 0.0, 0.0}, 0, count, points);
+}
+
+inline GPosition MeanFromFirst(std::size_t count, const GPosition* points) {
+  return MeanOf(points[0], 1, count, points);
 }
 
 // Whether the eye lies between the planes perpendicular to d through
@@ -154,10 +153,10 @@ template <class D>
 bool IsEyeBetweenPlanes(const GPosition& eye, const GPosition& base, const D& d, double front,
                         double back, double tol) {
   const GPosition f = Along(base, front, d);
-  const double sF = Dot(d, Minus(eye, f));
+  const double sF = Dot(d, Difference(eye, f));
   if (sF >= -tol) return false;
   const GPosition b = Along(base, back, d);
-  const double sB = Dot(d, Minus(eye, b));
+  const double sB = Dot(d, Difference(eye, b));
   return sB > -tol;
 }
 
