@@ -1,0 +1,177 @@
+// The vector kernels, written once over kLanes doubles. Each vector path's
+// file defines kLanes and GMATH_LANE_TARGET (its target attribute) and then
+// includes this file: everything here has internal linkage and carries the
+// attribute, so no code built for a wider instruction set can be shared
+// with, or chosen by the linker for, the baseline path.
+//
+// Each lane repeats the single call's operations in the single call's
+// order, without contraction. A lane whose input the single call treats
+// specially is marked kDefer (or moved by the single call) instead.
+//
+// No include guard: included once per vector path.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "frame/constants.h"
+#include "gmath/core3d/vector.h"
+#include "src/batch/prepared.h"
+
+namespace {
+
+using Doubles = double __attribute__((vector_size(8 * kLanes)));
+using Mask = long long __attribute__((vector_size(8 * kLanes)));
+
+#define GMATH_LANE GMATH_LANE_TARGET inline __attribute__((always_inline))
+
+GMATH_LANE Doubles Splat(double x) { return Doubles{} + x; }
+
+// Finite: x - x is 0 exactly then, NaN for an infinity or a NaN.
+GMATH_LANE Mask IsFinite(Doubles x) { return x - x == Splat(0.0); }
+
+// The six coordinates of kLanes boxes, low x y z then high x y z.
+GMATH_LANE void LoadBoxes(const unsigned char* first, std::size_t stride, Doubles c[6]) {
+  for (int k = 0; k < kLanes; ++k) {
+    double box[6];
+    std::memcpy(box, first + static_cast<std::size_t>(k) * stride, sizeof box);
+    for (int j = 0; j < 6; ++j) c[j][k] = box[j];
+  }
+}
+
+// Finite and ordered boxes; every other box goes to the single call.
+GMATH_LANE Mask IsOrdinaryBox(const Doubles c[6]) {
+  Mask ordinary = IsFinite(c[0]);
+  for (int j = 1; j < 6; ++j) ordinary &= IsFinite(c[j]);
+  for (int j = 0; j < 3; ++j) ordinary &= c[j] <= c[j + 3];
+  return ordinary;
+}
+
+GMATH_LANE void WriteFlags(Mask ordinary, Mask rejected, std::uint8_t* flags) {
+  for (int k = 0; k < kLanes; ++k) {
+    flags[k] = ordinary[k] == 0 ? gmath::detail::kDefer : rejected[k] != 0 ? 0 : 1;
+  }
+}
+
+GMATH_LANE void DeferTail(std::size_t from, std::size_t n, std::uint8_t* flags) {
+  for (std::size_t i = from; i < n; ++i) flags[i] = gmath::detail::kDefer;
+}
+
+// GClipVolume && and >>: (c - q)·n against -tol, per plane.
+GMATH_LANE_TARGET void ClipBoxes(const gmath::detail::LanePlanes& planes,
+                                 const unsigned char* boxes, std::size_t n, std::size_t stride,
+                                 std::uint8_t* flags) {
+  const Doubles limit = Splat(-planes.tol);
+  std::size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    Doubles c[6] = {};
+    LoadBoxes(boxes + i * stride, stride, c);
+    Mask rejected = Mask{};
+    for (unsigned p = 0; p < planes.count; ++p) {
+      const Doubles s = (c[planes.cx[p]] - planes.ox[p]) * planes.nx[p] +
+                        (c[planes.cy[p]] - planes.oy[p]) * planes.ny[p];
+      rejected |= s + (c[planes.cz[p]] - planes.oz[p]) * planes.nz[p] < limit;
+    }
+    WriteFlags(IsOrdinaryBox(c), rejected, flags + i);
+  }
+  DeferTail(i, n, flags);
+}
+
+// GPtFence &&: n·(c + d·n) against -tol, per plane.
+GMATH_LANE_TARGET void FenceBoxes(const gmath::detail::LanePlanes& planes,
+                                  const unsigned char* boxes, std::size_t n, std::size_t stride,
+                                  std::uint8_t* flags) {
+  const Doubles limit = Splat(-planes.tol);
+  std::size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    Doubles c[6] = {};
+    LoadBoxes(boxes + i * stride, stride, c);
+    Mask rejected = Mask{};
+    for (unsigned p = 0; p < planes.count; ++p) {
+      const Doubles s = planes.nx[p] * (c[planes.cx[p]] + planes.ox[p]) +
+                        planes.ny[p] * (c[planes.cy[p]] + planes.oy[p]);
+      rejected |= ~(s + planes.nz[p] * (c[planes.cz[p]] + planes.oz[p]) >= limit);
+    }
+    WriteFlags(IsOrdinaryBox(c), rejected, flags + i);
+  }
+  DeferTail(i, n, flags);
+}
+
+// GBoreLine &&: the axis against the three slabs of the grown box. A lane
+// nearly parallel to a slab, or with a depth that is not finite, goes to the
+// single call; on the others the depth interval only shrinks, so one test
+// at the end answers as the single call's test after each slab.
+GMATH_LANE_TARGET void BoreBoxes(const gmath::detail::LaneAxis& axis, const unsigned char* boxes,
+                                 std::size_t n, std::size_t stride, std::uint8_t* flags) {
+  const Doubles guard = Splat(gmath::detail::kDivisionGuard);
+  std::size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    Doubles c[6] = {};
+    LoadBoxes(boxes + i * stride, stride, c);
+    Mask ordinary = IsOrdinaryBox(c);
+    Doubles tmin = Splat(axis.tmin);
+    Doubles tmax = Splat(axis.tmax);
+    for (int a = 0; a < 3; ++a) {
+      const Doubles low = c[a] - axis.r;
+      const Doubles size = (c[a + 3] + axis.r) - low;
+      const Doubles u = (axis.point[a] - low) / size;
+      const Doubles v = axis.direction[a] / size;
+      ordinary &= (v > guard) | (v < -guard);
+      const Doubles t0 = -u / v;
+      const Doubles t1 = (1.0 - u) / v;
+      ordinary &= IsFinite(t0) & IsFinite(t1);
+      const Doubles near = t1 < t0 ? t1 : t0;
+      const Doubles far = t0 < t1 ? t1 : t0;
+      tmin = tmin < near ? near : tmin;
+      tmax = far < tmax ? far : tmax;
+    }
+    WriteFlags(ordinary, tmax < tmin, flags + i);
+  }
+  DeferTail(i, n, flags);
+}
+
+// The single call for one position.
+GMATH_LANE void MoveOne(const GTransf& t, const unsigned char* in, unsigned char* out) {
+  GPosition p;
+  std::memcpy(&p, in, sizeof p);
+  p *= t;
+  std::memcpy(out, &p, sizeof p);
+}
+
+// p *= t: ((p·M)·s) + translation. A group with a coordinate that is not
+// finite is moved by the single call, which then also decides NaN bits.
+GMATH_LANE_TARGET void MovePositions(const GTransf& t, const unsigned char* in, std::size_t n,
+                                     std::size_t inStride, unsigned char* out,
+                                     std::size_t outStride) {
+  const auto& e = t.m_matrix.m_matrix;
+  std::size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    Doubles x = {}, y = {}, z = {};
+    for (int k = 0; k < kLanes; ++k) {
+      double p[3];
+      std::memcpy(p, in + (i + static_cast<std::size_t>(k)) * inStride, sizeof p);
+      x[k] = p[0];
+      y[k] = p[1];
+      z[k] = p[2];
+    }
+    const Mask finite = IsFinite(x) & IsFinite(y) & IsFinite(z);
+    bool allFinite = true;
+    for (int k = 0; k < kLanes; ++k) allFinite = allFinite && finite[k] != 0;
+    if (!allFinite) {
+      for (std::size_t j = i; j < i + kLanes; ++j) MoveOne(t, in + j * inStride, out + j * outStride);
+      continue;
+    }
+    const Doubles ox = (x * e[0][0] + y * e[1][0] + z * e[2][0]) * t.m_scaling + t.m_translation.m_x;
+    const Doubles oy = (x * e[0][1] + y * e[1][1] + z * e[2][1]) * t.m_scaling + t.m_translation.m_y;
+    const Doubles oz = (x * e[0][2] + y * e[1][2] + z * e[2][2]) * t.m_scaling + t.m_translation.m_z;
+    for (int k = 0; k < kLanes; ++k) {
+      const double p[3] = {ox[k], oy[k], oz[k]};
+      std::memcpy(out + (i + static_cast<std::size_t>(k)) * outStride, p, sizeof p);
+    }
+  }
+  for (; i < n; ++i) MoveOne(t, in + i * inStride, out + i * outStride);
+}
+
+#undef GMATH_LANE
+
+}  // namespace
