@@ -40,11 +40,12 @@
 // size"), and the elements need no alignment. The result arrays (flags,
 // hits, inside) are packed. A count of 0 is valid and touches nothing; a
 // null array with a count above 0 reports "GBatch: NULL array". Either
-// argument message leaves every output untouched (a hit count of 0).
-// Nothing is allocated, but for a fence of more than 63 points, whose planes
-// take one heap block per call (refused: "PtFence&&: no memory" once and
-// every flag 0). Outputs may not overlap inputs, except that a transform
-// may write over its input in place: the same pointer and the same stride.
+// argument message leaves every output untouched (a hit count of 0; a fold
+// gives its answer for no boxes). The batch calls allocate nothing; a fence
+// of more than 63 points is answered by its single call for every box, which
+// takes its planes from the heap. Outputs may not overlap inputs, except
+// that a transform may write over its input in place: the same pointer and
+// the same stride.
 //
 // Threads. Batch calls keep no state: any number of threads may run them
 // at once on disjoint outputs. The vector path is chosen once, at the first

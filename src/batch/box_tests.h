@@ -23,7 +23,7 @@ void FlagBlock(const Test& test, const GBox* boxes, std::size_t first, std::size
                std::size_t stride, std::uint8_t* flags) {
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(boxes) + first * stride;
   if (test.HasKernel()) {
-    test.Kernel(bytes, n, stride, flags);
+    if (!test.Kernel(bytes, n, stride, flags)) return;
     for (std::size_t i = 0; i < n; ++i) {
       if (flags[i] == kDefer) flags[i] = test.Single(LoadAt<GBox>(bytes, stride, i)) != 0;
     }

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "frame/constants.h"
 #include "gmath/core3d/vector.h"
@@ -30,13 +31,26 @@ GMATH_LANE Doubles Splat(double x) { return Doubles{} + x; }
 // Finite: x - x is 0 exactly then, NaN for an infinity or a NaN.
 GMATH_LANE Mask IsFinite(Doubles x) { return x - x == Splat(0.0); }
 
+GMATH_LANE double LoadDouble(const unsigned char* at) {
+  double value;
+  std::memcpy(&value, at, sizeof value);
+  return value;
+}
+
+// One double of each of kLanes elements, stride bytes apart.
+template <std::size_t... k>
+GMATH_LANE Doubles Gather(const unsigned char* first, std::size_t stride,
+                          std::index_sequence<k...>) {
+  return Doubles{LoadDouble(first + k * stride)...};
+}
+
+GMATH_LANE Doubles Gather(const unsigned char* first, std::size_t stride) {
+  return Gather(first, stride, std::make_index_sequence<kLanes>{});
+}
+
 // The six coordinates of kLanes boxes, low x y z then high x y z.
 GMATH_LANE void LoadBoxes(const unsigned char* first, std::size_t stride, Doubles c[6]) {
-  for (int k = 0; k < kLanes; ++k) {
-    double box[6];
-    std::memcpy(box, first + static_cast<std::size_t>(k) * stride, sizeof box);
-    for (int j = 0; j < 6; ++j) c[j][k] = box[j];
-  }
+  for (std::size_t j = 0; j < 6; ++j) c[j] = Gather(first + j * sizeof(double), stride);
 }
 
 // Finite and ordered boxes; every other box goes to the single call.
@@ -47,24 +61,32 @@ GMATH_LANE Mask IsOrdinaryBox(const Doubles c[6]) {
   return ordinary;
 }
 
-GMATH_LANE void WriteFlags(Mask ordinary, Mask rejected, std::uint8_t* flags) {
+// 1 or 0 as the lane is rejected, kDefer where it is not ordinary; whether
+// any lane is deferred.
+GMATH_LANE bool WriteFlags(Mask ordinary, Mask rejected, std::uint8_t* flags) {
+  const Mask value = (ordinary & (rejected + 1)) | (~ordinary & gmath::detail::kDefer);
+  bool deferred = false;
   for (int k = 0; k < kLanes; ++k) {
-    flags[k] = ordinary[k] == 0 ? gmath::detail::kDefer : rejected[k] != 0 ? 0 : 1;
+    flags[k] = static_cast<std::uint8_t>(value[k]);
+    deferred = deferred || ordinary[k] == 0;
   }
+  return deferred;
 }
 
-GMATH_LANE void DeferTail(std::size_t from, std::size_t n, std::uint8_t* flags) {
+GMATH_LANE bool DeferTail(std::size_t from, std::size_t n, std::uint8_t* flags) {
   for (std::size_t i = from; i < n; ++i) flags[i] = gmath::detail::kDefer;
+  return from < n;
 }
 
 // GClipVolume && and >>: (c - q)·n against -tol, per plane.
-GMATH_LANE_TARGET void ClipBoxes(const gmath::detail::LanePlanes& planes,
+GMATH_LANE_TARGET bool ClipBoxes(const gmath::detail::LanePlanes& planes,
                                  const unsigned char* boxes, std::size_t n, std::size_t stride,
                                  std::uint8_t* flags) {
   const Doubles limit = Splat(-planes.tol);
+  bool deferred = false;
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    Doubles c[6] = {};
+    Doubles c[6];
     LoadBoxes(boxes + i * stride, stride, c);
     Mask rejected = Mask{};
     for (unsigned p = 0; p < planes.count; ++p) {
@@ -72,19 +94,20 @@ GMATH_LANE_TARGET void ClipBoxes(const gmath::detail::LanePlanes& planes,
                         (c[planes.cy[p]] - planes.oy[p]) * planes.ny[p];
       rejected |= s + (c[planes.cz[p]] - planes.oz[p]) * planes.nz[p] < limit;
     }
-    WriteFlags(IsOrdinaryBox(c), rejected, flags + i);
+    deferred = WriteFlags(IsOrdinaryBox(c), rejected, flags + i) || deferred;
   }
-  DeferTail(i, n, flags);
+  return DeferTail(i, n, flags) || deferred;
 }
 
 // GPtFence &&: n·(c + d·n) against -tol, per plane.
-GMATH_LANE_TARGET void FenceBoxes(const gmath::detail::LanePlanes& planes,
+GMATH_LANE_TARGET bool FenceBoxes(const gmath::detail::LanePlanes& planes,
                                   const unsigned char* boxes, std::size_t n, std::size_t stride,
                                   std::uint8_t* flags) {
   const Doubles limit = Splat(-planes.tol);
+  bool deferred = false;
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    Doubles c[6] = {};
+    Doubles c[6];
     LoadBoxes(boxes + i * stride, stride, c);
     Mask rejected = Mask{};
     for (unsigned p = 0; p < planes.count; ++p) {
@@ -92,21 +115,22 @@ GMATH_LANE_TARGET void FenceBoxes(const gmath::detail::LanePlanes& planes,
                         planes.ny[p] * (c[planes.cy[p]] + planes.oy[p]);
       rejected |= ~(s + planes.nz[p] * (c[planes.cz[p]] + planes.oz[p]) >= limit);
     }
-    WriteFlags(IsOrdinaryBox(c), rejected, flags + i);
+    deferred = WriteFlags(IsOrdinaryBox(c), rejected, flags + i) || deferred;
   }
-  DeferTail(i, n, flags);
+  return DeferTail(i, n, flags) || deferred;
 }
 
 // GBoreLine &&: the axis against the three slabs of the grown box. A lane
 // nearly parallel to a slab, or with a depth that is not finite, goes to the
 // single call; on the others the depth interval only shrinks, so one test
 // at the end answers as the single call's test after each slab.
-GMATH_LANE_TARGET void BoreBoxes(const gmath::detail::LaneAxis& axis, const unsigned char* boxes,
+GMATH_LANE_TARGET bool BoreBoxes(const gmath::detail::LaneAxis& axis, const unsigned char* boxes,
                                  std::size_t n, std::size_t stride, std::uint8_t* flags) {
   const Doubles guard = Splat(gmath::detail::kDivisionGuard);
+  bool deferred = false;
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    Doubles c[6] = {};
+    Doubles c[6];
     LoadBoxes(boxes + i * stride, stride, c);
     Mask ordinary = IsOrdinaryBox(c);
     Doubles tmin = Splat(axis.tmin);
@@ -125,9 +149,9 @@ GMATH_LANE_TARGET void BoreBoxes(const gmath::detail::LaneAxis& axis, const unsi
       tmin = tmin < near ? near : tmin;
       tmax = far < tmax ? far : tmax;
     }
-    WriteFlags(ordinary, tmax < tmin, flags + i);
+    deferred = WriteFlags(ordinary, tmax < tmin, flags + i) || deferred;
   }
-  DeferTail(i, n, flags);
+  return DeferTail(i, n, flags) || deferred;
 }
 
 // The single call for one position.
@@ -146,14 +170,10 @@ GMATH_LANE_TARGET void MovePositions(const GTransf& t, const unsigned char* in, 
   const auto& e = t.m_matrix.m_matrix;
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    Doubles x = {}, y = {}, z = {};
-    for (int k = 0; k < kLanes; ++k) {
-      double p[3];
-      std::memcpy(p, in + (i + static_cast<std::size_t>(k)) * inStride, sizeof p);
-      x[k] = p[0];
-      y[k] = p[1];
-      z[k] = p[2];
-    }
+    const unsigned char* first = in + i * inStride;
+    const Doubles x = Gather(first, inStride);
+    const Doubles y = Gather(first + sizeof(double), inStride);
+    const Doubles z = Gather(first + 2 * sizeof(double), inStride);
     const Mask finite = IsFinite(x) & IsFinite(y) & IsFinite(z);
     bool allFinite = true;
     for (int k = 0; k < kLanes; ++k) allFinite = allFinite && finite[k] != 0;

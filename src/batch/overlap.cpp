@@ -61,9 +61,9 @@ struct ClipTest {
     kernel = usable ? gmath::detail::ActiveKernels().clipBoxes : nullptr;
   }
   bool HasKernel() const { return kernel != nullptr; }
-  void Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
+  bool Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
               std::uint8_t* flags) const {
-    kernel(planes, boxes, n, stride, flags);
+    return kernel(planes, boxes, n, stride, flags);
   }
   int Single(const GBox& box) const { return contains ? volume >> box : volume && box; }
 
@@ -102,9 +102,9 @@ struct FenceTest {
     if (lacksPlanes && count > 0) static_cast<void>(fence && GBox{});
   }
   bool HasKernel() const { return kernel != nullptr; }
-  void Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
+  bool Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
               std::uint8_t* flags) const {
-    kernel(planes, boxes, n, stride, flags);
+    return kernel(planes, boxes, n, stride, flags);
   }
   int Single(const GBox& box) const { return lacksPlanes ? 1 : fence && box; }
 
@@ -131,9 +131,9 @@ struct BoreTest {
     kernel = usable ? gmath::detail::ActiveKernels().boreBoxes : nullptr;
   }
   bool HasKernel() const { return kernel != nullptr; }
-  void Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
+  bool Kernel(const unsigned char* boxes, std::size_t n, std::size_t stride,
               std::uint8_t* flags) const {
-    kernel(axis, boxes, n, stride, flags);
+    return kernel(axis, boxes, n, stride, flags);
   }
   int Single(const GBox& box) const { return bore && box; }
 
@@ -146,7 +146,7 @@ struct BoreTest {
 template <class Compare>
 struct BoxTest {
   bool HasKernel() const { return false; }
-  void Kernel(const unsigned char*, std::size_t, std::size_t, std::uint8_t*) const {}
+  bool Kernel(const unsigned char*, std::size_t, std::size_t, std::uint8_t*) const { return true; }
   int Single(const GBox& other) const { return compare(box, other); }
 
   const GBox& box;

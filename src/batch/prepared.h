@@ -36,10 +36,10 @@ struct LaneAxis {
   double r;
 };
 
-// Flags for n boxes at a stride: 0, 1, or kDefer.
-using PlaneKernel = void (*)(const LanePlanes&, const unsigned char*, std::size_t, std::size_t,
+// Flags for n boxes at a stride: 0, 1, or kDefer; whether any is kDefer.
+using PlaneKernel = bool (*)(const LanePlanes&, const unsigned char*, std::size_t, std::size_t,
                              std::uint8_t*);
-using AxisKernel = void (*)(const LaneAxis&, const unsigned char*, std::size_t, std::size_t,
+using AxisKernel = bool (*)(const LaneAxis&, const unsigned char*, std::size_t, std::size_t,
                             std::uint8_t*);
 // p *= t for n positions, in place or not.
 using MoveKernel = void (*)(const GTransf&, const unsigned char*, std::size_t, std::size_t,
