@@ -208,6 +208,7 @@ AVX2 void MovePositions(const GTransf& t, const GPosition* in, std::size_t count
                         GPosition* out) {
   const auto& e = t.m_matrix.m_matrix;
   const __m256d s = _mm256_set1_pd(t.m_scaling);
+  const double shift[3] = {t.m_translation.m_x, t.m_translation.m_y, t.m_translation.m_z};
   for (std::size_t i = 0; i + 4 <= count; i += 4) {
     const double* b = &in[i].m_x;
     const __m256d a0 = _mm256_loadu_pd(b), a1 = _mm256_loadu_pd(b + 4), a2 = _mm256_loadu_pd(b + 8);
@@ -222,7 +223,7 @@ AVX2 void MovePositions(const GTransf& t, const GPosition* in, std::size_t count
       __m256d v = _mm256_mul_pd(x, _mm256_set1_pd(e[0][j]));
       v = _mm256_add_pd(v, _mm256_mul_pd(y, _mm256_set1_pd(e[1][j])));
       v = _mm256_add_pd(v, _mm256_mul_pd(z, _mm256_set1_pd(e[2][j])));
-      o[j] = _mm256_add_pd(_mm256_mul_pd(v, s), _mm256_set1_pd((&t.m_translation.m_x)[j]));
+      o[j] = _mm256_add_pd(_mm256_mul_pd(v, s), _mm256_set1_pd(shift[j]));
     }
     const __m256d op = _mm256_shuffle_pd(o[0], o[1], 0x0);
     const __m256d oq = _mm256_blend_pd(o[2], o[0], 0xa);

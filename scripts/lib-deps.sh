@@ -35,4 +35,4 @@ gmath_require_packages() {
 GMATH_BUILD_PACKAGES=(cmake ninja-build g++)
 # clang++ and python3 read the public headers for the exports check.
 GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf clang python3)
-GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev)
+GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev python3-matplotlib)

@@ -162,32 +162,77 @@ GMATH_LANE void MoveOne(const GTransf& t, const unsigned char* in, unsigned char
   std::memcpy(out, &p, sizeof p);
 }
 
+// Lane k of coordinate j (x, y, z) of kLanes packed triples sits at 3k + j
+// of their 3·kLanes doubles, held in three vectors: two shuffles take it
+// from the first two vectors, then from the third.
+template <std::size_t... k>
+GMATH_LANE void Unpack(const Doubles v[3], std::size_t j, Doubles& out, std::index_sequence<k...>) {
+  constexpr long long n = kLanes;
+  const long long at[] = {static_cast<long long>(3 * k + j)...};
+  const Mask fromTwo = {(at[k] < 2 * n ? at[k] : 0)...};
+  const Mask fromThird = {(at[k] < 2 * n ? static_cast<long long>(k) : at[k] - n)...};
+  out = __builtin_shuffle(__builtin_shuffle(v[0], v[1], fromTwo), v[2], fromThird);
+}
+
+// The inverse: double g of the packed triples is coordinate g % 3 of lane
+// g / 3.
+template <std::size_t... k>
+GMATH_LANE void Pack(const Doubles c[3], std::size_t m, Doubles& out, std::index_sequence<k...>) {
+  constexpr long long n = kLanes;
+  const long long g[] = {static_cast<long long>(m * kLanes + k)...};
+  const Mask fromTwo = {(g[k] % 3 < 2 ? (g[k] % 3) * n + g[k] / 3 : 0)...};
+  const Mask fromThird = {(g[k] % 3 < 2 ? static_cast<long long>(k) : n + g[k] / 3)...};
+  out = __builtin_shuffle(__builtin_shuffle(c[0], c[1], fromTwo), c[2], fromThird);
+}
+
+// x, y, z of kLanes positions: whole vectors regrouped when the positions
+// are packed, one double at a time otherwise.
+GMATH_LANE void LoadPositions(const unsigned char* first, std::size_t stride, Doubles c[3]) {
+  if (stride == sizeof(GPosition)) {
+    Doubles v[3];
+    std::memcpy(v, first, sizeof v);
+    for (std::size_t j = 0; j < 3; ++j) Unpack(v, j, c[j], std::make_index_sequence<kLanes>{});
+    return;
+  }
+  for (std::size_t j = 0; j < 3; ++j) c[j] = Gather(first + j * sizeof(double), stride);
+}
+
+GMATH_LANE void StorePositions(const Doubles c[3], unsigned char* first, std::size_t stride) {
+  if (stride == sizeof(GPosition)) {
+    Doubles v[3];
+    for (std::size_t m = 0; m < 3; ++m) Pack(c, m, v[m], std::make_index_sequence<kLanes>{});
+    std::memcpy(first, v, sizeof v);
+    return;
+  }
+  for (int k = 0; k < kLanes; ++k) {
+    const double p[3] = {c[0][k], c[1][k], c[2][k]};
+    std::memcpy(first + static_cast<std::size_t>(k) * stride, p, sizeof p);
+  }
+}
+
 // p *= t: ((p·M)·s) + translation. A group with a coordinate that is not
 // finite is moved by the single call, which then also decides NaN bits.
 GMATH_LANE_TARGET void MovePositions(const GTransf& t, const unsigned char* in, std::size_t n,
                                      std::size_t inStride, unsigned char* out,
                                      std::size_t outStride) {
   const auto& e = t.m_matrix.m_matrix;
+  const double shift[3] = {t.m_translation.m_x, t.m_translation.m_y, t.m_translation.m_z};
   std::size_t i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    const unsigned char* first = in + i * inStride;
-    const Doubles x = Gather(first, inStride);
-    const Doubles y = Gather(first + sizeof(double), inStride);
-    const Doubles z = Gather(first + 2 * sizeof(double), inStride);
-    const Mask finite = IsFinite(x) & IsFinite(y) & IsFinite(z);
+    Doubles c[3];
+    LoadPositions(in + i * inStride, inStride, c);
+    const Mask finite = IsFinite(c[0]) & IsFinite(c[1]) & IsFinite(c[2]);
     bool allFinite = true;
     for (int k = 0; k < kLanes; ++k) allFinite = allFinite && finite[k] != 0;
     if (!allFinite) {
       for (std::size_t j = i; j < i + kLanes; ++j) MoveOne(t, in + j * inStride, out + j * outStride);
       continue;
     }
-    const Doubles ox = (x * e[0][0] + y * e[1][0] + z * e[2][0]) * t.m_scaling + t.m_translation.m_x;
-    const Doubles oy = (x * e[0][1] + y * e[1][1] + z * e[2][1]) * t.m_scaling + t.m_translation.m_y;
-    const Doubles oz = (x * e[0][2] + y * e[1][2] + z * e[2][2]) * t.m_scaling + t.m_translation.m_z;
-    for (int k = 0; k < kLanes; ++k) {
-      const double p[3] = {ox[k], oy[k], oz[k]};
-      std::memcpy(out + (i + static_cast<std::size_t>(k)) * outStride, p, sizeof p);
+    Doubles moved[3];
+    for (int j = 0; j < 3; ++j) {
+      moved[j] = (c[0] * e[0][j] + c[1] * e[1][j] + c[2] * e[2][j]) * t.m_scaling + shift[j];
     }
+    StorePositions(moved, out + i * outStride, outStride);
   }
   for (; i < n; ++i) MoveOne(t, in + i * inStride, out + i * outStride);
 }
