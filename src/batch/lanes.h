@@ -48,8 +48,34 @@ GMATH_LANE Doubles Gather(const unsigned char* first, std::size_t stride) {
   return Gather(first, stride, std::make_index_sequence<kLanes>{});
 }
 
-// The six coordinates of kLanes boxes, low x y z then high x y z.
+// Coordinate j of kLanes packed boxes: lane k's is double 6k + j of the six
+// vectors v. Each pair of vectors gives its lanes in place, then two blends
+// join the pairs.
+template <std::size_t... k>
+GMATH_LANE Doubles Column(const Doubles v[6], std::size_t j, std::index_sequence<k...>) {
+  constexpr long long n = kLanes;
+  const long long g[] = {static_cast<long long>(6 * k + j)...};
+  const Mask first = {(g[k] < 2 * n ? g[k] : 0)...};
+  const Mask second = {(g[k] >= 2 * n && g[k] < 4 * n ? g[k] - 2 * n : 0)...};
+  const Mask third = {(g[k] >= 4 * n ? g[k] - 4 * n : 0)...};
+  const Mask firstOrSecond = {(g[k] < 2 * n ? static_cast<long long>(k) : n + static_cast<long long>(k))...};
+  const Mask orThird = {(g[k] < 4 * n ? static_cast<long long>(k) : n + static_cast<long long>(k))...};
+  const Doubles a = __builtin_shuffle(v[0], v[1], first);
+  const Doubles b = __builtin_shuffle(v[2], v[3], second);
+  const Doubles c = __builtin_shuffle(v[4], v[5], third);
+  return __builtin_shuffle(__builtin_shuffle(a, b, firstOrSecond), c, orThird);
+}
+
+// The six coordinates of kLanes boxes, low x y z then high x y z: whole
+// vectors regrouped when the boxes are packed, one double at a time
+// otherwise.
 GMATH_LANE void LoadBoxes(const unsigned char* first, std::size_t stride, Doubles c[6]) {
+  if (stride == 6 * sizeof(double)) {
+    Doubles v[6];
+    std::memcpy(v, first, sizeof v);
+    for (std::size_t j = 0; j < 6; ++j) c[j] = Column(v, j, std::make_index_sequence<kLanes>{});
+    return;
+  }
   for (std::size_t j = 0; j < 6; ++j) c[j] = Gather(first + j * sizeof(double), stride);
 }
 
