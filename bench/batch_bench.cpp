@@ -67,6 +67,9 @@ void Flags(const std::string& name, std::size_t count,
         run(boxes, flags.data());
         benchmark::DoNotOptimize(flags.data());
       }
+      std::size_t hits = 0;
+      for (const std::uint8_t flag : flags) hits += flag;
+      state.counters["hit share"] = static_cast<double>(hits) / static_cast<double>(count);
     });
   }
 }

@@ -114,8 +114,8 @@ struct FenceTest {
   PlaneKernel kernel;
 };
 
-// The bore line's radius (the relative tolerance for 0 or NaN) and depth
-// interval, as its test starts; not finite: the single call for every box.
+// The bore line's radius (the relative tolerance for 0) and depth interval,
+// as its test starts; anything not finite: the single call for every box.
 struct BoreTest {
   explicit BoreTest(const GBoreLine& b) : bore(b) {
     double r = bore.m_radius;
@@ -127,7 +127,7 @@ struct BoreTest {
             r};
     const bool usable = IsFinite(bore.m_point) && IsFinite(bore.m_direction) &&
                         std::isfinite(axis.tmin) && std::isfinite(axis.tmax) &&
-                        std::isfinite(r);
+                        std::isfinite(bore.m_radius) && std::isfinite(r);
     kernel = usable ? gmath::detail::ActiveKernels().boreBoxes : nullptr;
   }
   bool HasKernel() const { return kernel != nullptr; }
