@@ -1,4 +1,3 @@
-#include <functional>
 #include <string>
 
 #include "batch/batch_test.h"
@@ -8,30 +7,32 @@ namespace {
 
 using namespace gmath::test;
 
-using Single = std::function<int(const GBox&)>;
-using FlagCall = std::function<void(const GBox*, std::size_t, std::size_t, std::uint8_t*)>;
-using HitCall = std::function<std::size_t(const GBox*, std::size_t, std::size_t, std::size_t*)>;
+template <class Volume>
+using FlagCall = void (*)(const Volume&, const GBox*, std::size_t, std::size_t, std::uint8_t*);
+template <class Volume>
+using HitCall = std::size_t (*)(const Volume&, const GBox*, std::size_t, std::size_t, std::size_t*);
 
 class BatchOverlapTest : public BatchTest {
  protected:
-  // Both forms of the batch against the single call on every hostile box,
-  // in every layout and count: the same answer for every box, the same
+  // Both forms of a batch test against its single call on hostile boxes, in
+  // every layout and count: the same answer for every box, the same
   // messages in the same order.
-  void ExpectSingleAnswers(const Single& single, const FlagCall& flagsOf, const HitCall& hitsOf,
-                           unsigned seed) {
+  template <class Volume, class Single>
+  void ExpectSingleAnswers(const Volume& volume, Single single, FlagCall<Volume> flagsOf,
+                           HitCall<Volume> hitsOf, unsigned seed) {
     Random random(seed);
     for (const std::size_t count : kCounts) {
       const std::vector<GBox> boxes = HostileBoxes(random, count, 1e-6);
       std::vector<std::uint8_t> expected;
-      for (const GBox& box : boxes) expected.push_back(static_cast<std::uint8_t>(single(box)));
+      for (const GBox& box : boxes) expected.push_back(static_cast<std::uint8_t>(single(volume, box)));
       const std::vector<std::string> messages = TakeMessages();
       for (const Layout layout : Layouts<GBox>()) {
         Strided<GBox> array(boxes, layout);
         std::vector<std::uint8_t> flags(count, 7);
-        flagsOf(array.data(), count, array.stride(), flags.data());
+        flagsOf(volume, array.data(), count, array.stride(), flags.data());
         EXPECT_EQ(TakeMessages(), messages);
         std::vector<std::size_t> hits(count + 1, 99);
-        hits.resize(hitsOf(array.data(), count, array.stride(), hits.data()));
+        hits.resize(hitsOf(volume, array.data(), count, array.stride(), hits.data()));
         EXPECT_EQ(TakeMessages(), messages);
         std::vector<std::size_t> expectedHits;
         for (std::size_t i = 0; i < count; ++i) {
@@ -45,14 +46,8 @@ class BatchOverlapTest : public BatchTest {
 
   template <class Volume>
   void ExpectOverlapAnswers(const Volume& volume, unsigned seed) {
-    ExpectSingleAnswers([&](const GBox& b) { return volume && b; },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::uint8_t* f) {
-                          GBatchOverlap(volume, b, n, s, f);
-                        },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::size_t* h) {
-                          return GBatchOverlapHits(volume, b, n, s, h);
-                        },
-                        seed);
+    ExpectSingleAnswers(volume, [](const Volume& v, const GBox& b) { return v && b; },
+                        GBatchOverlap, GBatchOverlapHits, seed);
   }
 };
 
@@ -85,14 +80,8 @@ TEST_F(BatchOverlapTest, ClipVolumeOverlapAndContainmentAnswerAsTheSingleCalls) 
     SCOPED_TRACE("volume " + std::to_string(v));
     const GClipVolume& volume = volumes[v];
     ExpectOverlapAnswers(volume, 10 + v);
-    ExpectSingleAnswers([&](const GBox& b) { return volume >> b; },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::uint8_t* f) {
-                          GBatchContains(volume, b, n, s, f);
-                        },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::size_t* h) {
-                          return GBatchContainsHits(volume, b, n, s, h);
-                        },
-                        30 + v);
+    ExpectSingleAnswers(volume, [](const GClipVolume& w, const GBox& b) { return w >> b; },
+                        GBatchContains, GBatchContainsHits, 30 + v);
   }
 }
 
@@ -141,30 +130,12 @@ TEST_F(BatchOverlapTest, BoreLineOverlapAnswersAsTheSingleCall) {
 TEST_F(BatchOverlapTest, BoxTestsAnswerAsTheSingleCalls) {
   Random random(3);
   for (const GBox& box : HostileBoxes(random, 16, 1e-6)) {
-    ExpectSingleAnswers([&](const GBox& b) { return (box & b).IsNull() == 0; },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::uint8_t* f) {
-                          GBatchIntersects(box, b, n, s, f);
-                        },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::size_t* h) {
-                          return GBatchIntersectsHits(box, b, n, s, h);
-                        },
-                        4);
-    ExpectSingleAnswers([&](const GBox& b) { return box >> b; },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::uint8_t* f) {
-                          GBatchContains(box, b, n, s, f);
-                        },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::size_t* h) {
-                          return GBatchContainsHits(box, b, n, s, h);
-                        },
-                        5);
-    ExpectSingleAnswers([&](const GBox& b) { return box << b; },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::uint8_t* f) {
-                          GBatchInside(box, b, n, s, f);
-                        },
-                        [&](const GBox* b, std::size_t n, std::size_t s, std::size_t* h) {
-                          return GBatchInsideHits(box, b, n, s, h);
-                        },
-                        6);
+    ExpectSingleAnswers(box, [](const GBox& a, const GBox& b) { return (a & b).IsNull() == 0; },
+                        GBatchIntersects, GBatchIntersectsHits, 4);
+    ExpectSingleAnswers(box, [](const GBox& a, const GBox& b) { return a >> b; }, GBatchContains,
+                        GBatchContainsHits, 5);
+    ExpectSingleAnswers(box, [](const GBox& a, const GBox& b) { return a << b; }, GBatchInside,
+                        GBatchInsideHits, 6);
   }
 }
 
