@@ -23,6 +23,7 @@ namespace {
 
 using Doubles = double __attribute__((vector_size(8 * kLanes)));
 using Mask = long long __attribute__((vector_size(8 * kLanes)));
+using Bytes = unsigned char __attribute__((vector_size(kLanes)));
 
 #define GMATH_LANE GMATH_LANE_TARGET inline __attribute__((always_inline))
 
@@ -87,16 +88,16 @@ GMATH_LANE Mask IsOrdinaryBox(const Doubles c[6]) {
   return ordinary;
 }
 
-// 1 or 0 as the lane is rejected, kDefer where it is not ordinary; whether
-// any lane is deferred.
+// 1 or 0 as the lane is rejected, kDefer where it is not ordinary, narrowed
+// to bytes in one conversion; whether any lane is deferred.
 GMATH_LANE bool WriteFlags(Mask ordinary, Mask rejected, std::uint8_t* flags) {
   const Mask value = (ordinary & (rejected + 1)) | (~ordinary & gmath::detail::kDefer);
-  bool deferred = false;
-  for (int k = 0; k < kLanes; ++k) {
-    flags[k] = static_cast<std::uint8_t>(value[k]);
-    deferred = deferred || ordinary[k] == 0;
-  }
-  return deferred;
+  const Bytes bytes = __builtin_convertvector(value, Bytes);
+  std::memcpy(flags, &bytes, sizeof bytes);
+  const Bytes kept = __builtin_convertvector(ordinary, Bytes);
+  std::uint64_t every = 0;
+  std::memcpy(&every, &kept, sizeof kept);
+  return every != ~std::uint64_t{0} >> (64 - 8 * kLanes);
 }
 
 GMATH_LANE bool DeferTail(std::size_t from, std::size_t n, std::uint8_t* flags) {
