@@ -88,6 +88,12 @@ void RegisterVolumes();
 void RegisterText();
 void RegisterMessage();
 void RegisterEigen();
+void RegisterBatch();
+
+// A benchmark that times a whole array shows its times per element.
+void PerElement(const std::string& operation, double count);
+// A goal of its own for one ratio: at most `most`.
+void Goal(const std::string& operation, const std::string& baseline, double most);
 
 }  // namespace bench
 

@@ -10,5 +10,6 @@
 #include "gmath/planar.h"
 #include "gmath/volumes.h"
 #include "gmath/textio.h"
+#include "gmath/batch.h"
 
 #endif

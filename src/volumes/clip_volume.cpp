@@ -11,6 +11,7 @@
 #include "frame/tolerance.h"
 #include "gmath/core3d/products.h"
 #include "gmath/frame.h"
+#include "volumes/clip_planes.h"
 #include "volumes/plane_ops.h"
 #include "volumes/volume_ops.h"
 
@@ -362,3 +363,13 @@ GClipVolume& GClipVolume::operator/=(double s) {
 }
 
 void Gassert_valid(const GClipVolume&) {}
+
+// Many boxes against one volume normalize its planes once.
+unsigned gmath::detail::ClipPlanes(const GClipVolume& volume, ClipPlane planes[6]) {
+  const unsigned count = PlaneCount(volume);
+  for (unsigned i = 0; i < count; ++i) {
+    const Plane plane = NormalizedPlane(volume.m_planes[i]);
+    planes[i] = {plane.form, plane.d, plane.level};
+  }
+  return count;
+}
