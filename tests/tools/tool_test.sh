@@ -143,7 +143,8 @@ angles)
  origin: 1.000000000000000e+00 2.000000000000000e+00 3.000000000000000e+00"
   ;;
 cli)
-  run 0 --version && expect_text "gmath $version"
+  GMATH_SIMD=scalar run 0 --version && expect_text "gmath $version
+vector path: scalar"
   run 0 --help
   for subcommand in print check range overlap convert heal angles; do
     grep -q "^  $subcommand " out || fail "the help does not list $subcommand"

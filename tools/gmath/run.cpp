@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <gmath/batch.h>
 #include <gmath/version.h>
 
 #include <cstdio>
@@ -35,7 +36,7 @@ void PrintSubcommandHelp(const Subcommand& subcommand, FILE* out) {
 
 int Run(const Arguments& args, const Streams& io) {
   if (args.version) {
-    std::fprintf(io.out, "gmath %s\n", GMATH_VERSION_STRING);
+    std::fprintf(io.out, "gmath %s\nvector path: %s\n", GMATH_VERSION_STRING, GBatchSimdPath());
     return kDone;
   }
   if (args.subcommand.empty()) {
