@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "gmath/core3d/box.h"
-#include "src/batch/prepared.h"
-#include "src/batch/strided.h"
+#include "batch/prepared.h"
+#include "batch/strided.h"
 
 // The two forms of every box test: a flag per box, and the indices of the
 // hits. A test is a vector kernel (or none) and the single call; the

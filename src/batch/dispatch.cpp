@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "gmath/batch.h"
-#include "src/batch/prepared.h"
+#include "batch/prepared.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>

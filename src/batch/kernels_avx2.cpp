@@ -3,7 +3,7 @@
 
 constexpr int kLanes = 4;
 #define GMATH_LANE_TARGET __attribute__((target("avx2")))
-#include "src/batch/lanes.h"
+#include "batch/lanes.inl"
 
 const gmath::detail::Kernels gmath::detail::kAvx2Kernels = {"avx2", ClipBoxes, FenceBoxes,
                                                             BoreBoxes, MovePositions};

@@ -3,7 +3,7 @@
 
 constexpr int kLanes = 8;
 #define GMATH_LANE_TARGET __attribute__((target("avx512f")))
-#include "src/batch/lanes.h"
+#include "batch/lanes.inl"
 
 const gmath::detail::Kernels gmath::detail::kAvx512Kernels = {"avx512", ClipBoxes, FenceBoxes,
                                                             BoreBoxes, MovePositions};

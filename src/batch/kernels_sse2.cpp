@@ -3,7 +3,7 @@
 
 constexpr int kLanes = 2;
 #define GMATH_LANE_TARGET 
-#include "src/batch/lanes.h"
+#include "batch/lanes.inl"
 
 const gmath::detail::Kernels gmath::detail::kSse2Kernels = {"sse2", ClipBoxes, FenceBoxes,
                                                             BoreBoxes, MovePositions};

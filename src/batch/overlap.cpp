@@ -6,7 +6,7 @@
 #include "core3d/vector_ops.h"
 #include "frame/tolerance.h"
 #include "gmath/batch.h"
-#include "src/batch/box_tests.h"
+#include "batch/box_tests.h"
 #include "volumes/clip_planes.h"
 
 using gmath::detail::AreUsable;

@@ -1,5 +1,5 @@
 #include "gmath/batch.h"
-#include "src/batch/strided.h"
+#include "batch/strided.h"
 
 using gmath::detail::IsUsable;
 using gmath::detail::LoadAt;

@@ -1,5 +1,5 @@
 #include "gmath/batch.h"
-#include "src/batch/strided.h"
+#include "batch/strided.h"
 
 // The ranges have no vector path: each one is the single call.
 namespace {

@@ -1,6 +1,6 @@
 #include "core3d/box_ops.h"
 #include "gmath/batch.h"
-#include "src/batch/strided.h"
+#include "batch/strided.h"
 
 namespace {
 

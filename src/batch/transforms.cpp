@@ -2,8 +2,8 @@
 
 #include "gmath/batch.h"
 #include "gmath/core3d/products.h"
-#include "src/batch/prepared.h"
-#include "src/batch/strided.h"
+#include "batch/prepared.h"
+#include "batch/strided.h"
 
 using gmath::detail::AreUsable;
 using gmath::detail::MapEach;

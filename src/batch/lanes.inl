@@ -17,7 +17,7 @@
 
 #include "frame/constants.h"
 #include "gmath/core3d/vector.h"
-#include "src/batch/prepared.h"
+#include "batch/prepared.h"
 
 namespace {
 
