@@ -114,4 +114,17 @@ GMATH_API std::uint64_t FirstBoxIndexHits(const GBoxIndex* index, const GBoreLin
 // The entry depth FirstBoxIndexHits orders by (NaN when the bore misses).
 GMATH_API double BoxIndexEntryDepth(const GBoreLine& bore, const GBox& box);
 
+// Writes the index to path (UTF-8) by way of a new file in the same folder
+// renamed over it, flushed to the disk first, so that a crash leaves the
+// old file or the new one, never a torn one. 0, 2 (a null argument) or 5.
+GMATH_API long WriteBoxIndex(const GBoxIndex* index, const char* path);
+// Reads an index written by WriteBoxIndex into memory (no mapping: the
+// boxes are decoded and the bounds above them recomputed in one linear
+// pass, without the build's sort). The file is checked whole before use; a file of another kind or version, damaged, or crafted so that the
+// index would answer other than a scan, is refused with code 4 and a
+// message naming what is wrong. 0, 2, 3, 4 or 5; *index is null on failure.
+GMATH_API long ReadBoxIndex(const char* path, GBoxIndex** index);
+// The same from size bytes in memory.
+GMATH_API long ReadBoxIndexFromMemory(const void* data, std::uint64_t size, GBoxIndex** index);
+
 #endif
