@@ -8,93 +8,89 @@
 #include "index/index_data.h"
 
 using gmath::detail::BoundableBox;
+using gmath::detail::kNodeWidth;
 
 namespace {
 
-constexpr double kMortonCells = 2097151.0;  // 2^21 - 1 per axis, 63 bits in all
-
-struct MortonItem {
-  std::uint64_t code;
-  std::uint64_t input;  // position in the caller's array: ties keep input order
+struct Item {
+  double centre[3];
+  std::uint64_t input;  // position in the caller's array
 };
 
-// Spreads the low 21 bits of v to every third bit.
-std::uint64_t Spread(std::uint64_t v) {
-  v &= 0x1fffff;
-  v = (v | v << 32) & 0x1f00000000ffffULL;
-  v = (v | v << 16) & 0x1f0000ff0000ffULL;
-  v = (v | v << 8) & 0x100f00f00f00f00fULL;
-  v = (v | v << 4) & 0x10c30c30c30c30c3ULL;
-  v = (v | v << 2) & 0x1249249249249249ULL;
-  return v;
+Item ItemOf(const GBox& box, std::uint64_t input) {
+  return {{0.5 * box.m_low.m_x + 0.5 * box.m_high.m_x, 0.5 * box.m_low.m_y + 0.5 * box.m_high.m_y,
+           0.5 * box.m_low.m_z + 0.5 * box.m_high.m_z},
+          input};
 }
 
-struct CentreGrid {
-  double origin[3];
-  double scale[3];
-
-  std::uint64_t Cell(const GBox& box, int axis) const {
-    const double low[3] = {box.m_low.m_x, box.m_low.m_y, box.m_low.m_z};
-    const double high[3] = {box.m_high.m_x, box.m_high.m_y, box.m_high.m_z};
-    const double centre = 0.5 * low[axis] + 0.5 * high[axis];
-    const double cell = (centre - origin[axis]) * scale[axis];
-    return static_cast<std::uint64_t>(std::clamp(cell, 0.0, kMortonCells));
-  }
-  std::uint64_t Code(const GBox& box) const {
-    return Spread(Cell(box, 0)) | Spread(Cell(box, 1)) << 1 | Spread(Cell(box, 2)) << 2;
-  }
-};
-
-CentreGrid GridOver(const GBox* boxes, const std::vector<MortonItem>& items) {
+int WidestAxis(const Item* begin, const Item* end) {
   double low[3], high[3];
   std::fill(low, low + 3, std::numeric_limits<double>::infinity());
   std::fill(high, high + 3, -std::numeric_limits<double>::infinity());
-  for (const MortonItem& item : items) {
-    const GBox& box = boxes[item.input];
-    const double centre[3] = {0.5 * box.m_low.m_x + 0.5 * box.m_high.m_x,
-                              0.5 * box.m_low.m_y + 0.5 * box.m_high.m_y,
-                              0.5 * box.m_low.m_z + 0.5 * box.m_high.m_z};
+  for (const Item* item = begin; item != end; ++item) {
     for (int axis = 0; axis < 3; ++axis) {
-      low[axis] = std::min(low[axis], centre[axis]);
-      high[axis] = std::max(high[axis], centre[axis]);
+      low[axis] = std::min(low[axis], item->centre[axis]);
+      high[axis] = std::max(high[axis], item->centre[axis]);
     }
   }
-  CentreGrid grid{};
-  for (int axis = 0; axis < 3; ++axis) {
-    grid.origin[axis] = low[axis];
-    const double extent = high[axis] - low[axis];
-    grid.scale[axis] = extent > 0.0 ? kMortonCells / extent : 0.0;
-  }
-  return grid;
+  const double extent[3] = {high[0] - low[0], high[1] - low[1], high[2] - low[2]};
+  return static_cast<int>(std::max_element(extent, extent + 3) - extent);
 }
 
-// The boundable boxes sorted along the Morton curve of their centres: a
-// sort, then linear passes, is O(n log n) and needs no tuning, and boxes
-// close on the curve are close in space, so eight neighbours make a tight
-// node. The rest keep their input order after them.
+// Orders [begin, end) so that every run of `subtree` items from begin is
+// one subtree: the range is halved along its widest axis of centres at a
+// multiple of `subtree`, until it fits one, which is split the same way
+// into subtrees eight times smaller. Only the last run of the whole array
+// may be short, so children stay implicit (8j + s). Each level costs a
+// linear selection: O(n log n) in all.
+void Split(Item* begin, Item* end, std::uint64_t subtree) {
+  const auto count = static_cast<std::uint64_t>(end - begin);
+  if (count <= kNodeWidth) return;
+  if (count <= subtree) {
+    Split(begin, end, subtree / kNodeWidth);
+    return;
+  }
+  const std::uint64_t runs = (count + subtree - 1) / subtree;
+  Item* middle = begin + (runs / 2) * subtree;
+  const int axis = WidestAxis(begin, end);
+  std::nth_element(begin, middle, end,
+                   [axis](const Item& a, const Item& b) { return a.centre[axis] < b.centre[axis]; });
+  Split(begin, middle, subtree);
+  Split(middle, end, subtree);
+}
+
+std::uint64_t RootSubtree(std::uint64_t count) {
+  std::uint64_t subtree = kNodeWidth;
+  while (subtree < count && subtree <= std::numeric_limits<std::uint64_t>::max() / kNodeWidth / kNodeWidth) {
+    subtree *= kNodeWidth;
+  }
+  return subtree / kNodeWidth;
+}
+
+// Top-down, as a packing R-tree is built: halving at the median of the
+// widest axis keeps nodes square and tight whatever the mix of sizes,
+// which ordering along a space-filling curve does not. Boxes no bound can
+// stand for keep their input order after the tree's.
 void Arrange(const GBox* boxes, const std::uint64_t* ids, std::uint64_t count, GBoxIndex& index) {
-  std::vector<MortonItem> tree;
+  std::vector<Item> tree;
   std::vector<std::uint64_t> loose;
+  tree.reserve(static_cast<std::size_t>(count));
   for (std::uint64_t i = 0; i < count; ++i) {
     if (BoundableBox(boxes[i])) {
-      tree.push_back({0, i});
+      tree.push_back(ItemOf(boxes[i], i));
     } else {
       loose.push_back(i);
     }
   }
-  const CentreGrid grid = GridOver(boxes, tree);
-  for (MortonItem& item : tree) item.code = grid.Code(boxes[item.input]);
-  std::sort(tree.begin(), tree.end(), [](const MortonItem& a, const MortonItem& b) {
-    return a.code != b.code ? a.code < b.code : a.input < b.input;
-  });
+  Split(tree.data(), tree.data() + tree.size(), RootSubtree(tree.size()));
   index.treeCount = tree.size();
-  index.boxes.reserve(count);
-  index.ids.reserve(count);
+  index.boxes.reserve(static_cast<std::size_t>(count));
+  index.ids.reserve(static_cast<std::size_t>(count));
   const auto keep = [&](std::uint64_t i) {
     index.boxes.push_back(boxes[i]);
     index.ids.push_back(ids ? ids[i] : i);
   };
-  for (const MortonItem& item : tree) keep(item.input);
+  for (const Item& item : tree) keep(item.input);
   for (const std::uint64_t i : loose) keep(i);
 }
 

@@ -22,13 +22,14 @@ struct BoxSelector {
   float low[3];   // low_q - d, rounded down with room for the rounding of the sum
   float high[3];  // high_q + d, rounded up
 
+  // Branch-free, so that the eight slots compare as two vectors.
   unsigned SlotMask(const IndexNode& node) const {
     unsigned mask = 0;
     for (unsigned s = 0; s < kNodeWidth; ++s) {
-      const bool meets = node.low[0][s] <= high[0] && low[0] <= node.high[0][s] &&
-                         node.low[1][s] <= high[1] && low[1] <= node.high[1][s] &&
-                         node.low[2][s] <= high[2] && low[2] <= node.high[2][s];
-      mask |= static_cast<unsigned>(meets) << s;
+      const unsigned meets = (node.low[0][s] <= high[0]) & (low[0] <= node.high[0][s]) &
+                             (node.low[1][s] <= high[1]) & (low[1] <= node.high[1][s]) &
+                             (node.low[2][s] <= high[2]) & (low[2] <= node.high[2][s]);
+      mask |= meets << s;
     }
     return mask;
   }

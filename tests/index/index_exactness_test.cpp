@@ -59,7 +59,7 @@ TEST_F(IndexExactness, BoreLineQueriesMatchTheScan) {
 }
 
 TEST_F(IndexExactness, ClipVolumeAndFenceQueriesMatchTheScan) {
-  ForSeeds("models", kModels / 6, [](Random& random) {
+  ForSeeds("models", kModels / 10, [](Random& random) {
     const Model model = DrawModel(random);
     for (int q = 0; q < kQueriesPerKind; ++q) {
       const GClipVolume volume = QueryClipVolume(random, model.boxes, kExtent);
