@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "frame/tolerance.h"
-#include "index/selectors.h"
+#include "index/bore_selector.h"
 
 namespace gmath::detail {
 

@@ -2,7 +2,7 @@
 
 #include "frame/tolerance.h"
 #include "index/float_bounds.h"
-#include "index/selectors.h"
+#include "index/box_selector.h"
 
 namespace gmath::detail {
 

@@ -33,7 +33,7 @@ std::uint64_t FirstBoxIndexHits(const GBoxIndex* index, const GBoreLine& bore,
   }
   gmath::detail::SmallestItems<GBoxIndexHit, bool (*)(const GBoxIndexHit&, const GBoxIndexHit&)>
       nearest(hits, capacity, gmath::detail::NearerHit);
-  auto sink = [&](std::uint64_t i) {
+  auto sink = [&](std::size_t i) {
     nearest.Add({DepthOfHit(bore, index->boxes[i]), index->ids[i]});
     return true;
   };

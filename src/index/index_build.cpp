@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "frame/report.h"
-#include "index/index_data.h"
+#include "index/index_levels.h"
 
 using gmath::detail::BoundableBox;
 using gmath::detail::kNodeWidth;
@@ -14,10 +14,10 @@ namespace {
 
 struct Item {
   double centre[3];
-  std::uint64_t input;  // position in the caller's array
+  std::size_t input;  // position in the caller's array
 };
 
-Item ItemOf(const GBox& box, std::uint64_t input) {
+Item ItemOf(const GBox& box, std::size_t input) {
   return {{0.5 * box.m_low.m_x + 0.5 * box.m_high.m_x, 0.5 * box.m_low.m_y + 0.5 * box.m_high.m_y,
            0.5 * box.m_low.m_z + 0.5 * box.m_high.m_z},
           input};
@@ -71,11 +71,11 @@ std::uint64_t RootSubtree(std::uint64_t count) {
 // widest axis keeps nodes square and tight whatever the mix of sizes,
 // which ordering along a space-filling curve does not. Boxes no bound can
 // stand for keep their input order after the tree's.
-void Arrange(const GBox* boxes, const std::uint64_t* ids, std::uint64_t count, GBoxIndex& index) {
+void Arrange(const GBox* boxes, const std::uint64_t* ids, std::size_t count, GBoxIndex& index) {
   std::vector<Item> tree;
-  std::vector<std::uint64_t> loose;
-  tree.reserve(static_cast<std::size_t>(count));
-  for (std::uint64_t i = 0; i < count; ++i) {
+  std::vector<std::size_t> loose;
+  tree.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
     if (BoundableBox(boxes[i])) {
       tree.push_back(ItemOf(boxes[i], i));
     } else {
@@ -84,14 +84,14 @@ void Arrange(const GBox* boxes, const std::uint64_t* ids, std::uint64_t count, G
   }
   Split(tree.data(), tree.data() + tree.size(), RootSubtree(tree.size()));
   index.treeCount = tree.size();
-  index.boxes.reserve(static_cast<std::size_t>(count));
-  index.ids.reserve(static_cast<std::size_t>(count));
-  const auto keep = [&](std::uint64_t i) {
+  index.boxes.reserve(count);
+  index.ids.reserve(count);
+  const auto keep = [&](std::size_t i) {
     index.boxes.push_back(boxes[i]);
     index.ids.push_back(ids ? ids[i] : i);
   };
   for (const Item& item : tree) keep(item.input);
-  for (const std::uint64_t i : loose) keep(i);
+  for (const std::size_t i : loose) keep(i);
 }
 
 }  // namespace
@@ -108,7 +108,7 @@ long BuildBoxIndex(const GBox* boxes, const std::uint64_t* ids, std::uint64_t co
   try {
     GBoxIndex* built = new GBoxIndex;
     try {
-      Arrange(boxes, ids, count, *built);
+      Arrange(boxes, ids, static_cast<std::size_t>(count), *built);
       gmath::detail::BuildLevels(*built);
     } catch (...) {
       delete built;

@@ -38,16 +38,4 @@ struct tagGBoxIndex {
   std::vector<gmath::detail::IndexLevel> levels;  // levels.back() is the root's
 };
 
-namespace gmath::detail {
-
-// Whether a subtree bound may stand for the box: every coordinate finite
-// and within the range a float holds with room to spare, low <= high.
-bool BoundableBox(const GBox& box);
-
-// Fills index.levels from the tree boxes already in order; allocation
-// failures throw std::bad_alloc.
-void BuildLevels(GBoxIndex& index);
-
-}  // namespace gmath::detail
-
 #endif

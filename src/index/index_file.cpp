@@ -5,7 +5,7 @@
 
 #include "frame/report.h"
 #include "index/crc32.h"
-#include "index/index_data.h"
+#include "index/index_levels.h"
 #include "index/index_file_io.h"
 
 using gmath::detail::BoundableBox;
@@ -133,7 +133,7 @@ long WriteBoxIndex(const GBoxIndex* index, const char* path) {
   }
   try {
     const std::vector<unsigned char> file = Encode(*index);
-    if (gmath::detail::ReplaceFile(path, file.data(), file.size())) return kBoxIndexOk;
+    if (gmath::detail::ReplaceFileWhole(path, file.data(), file.size())) return kBoxIndexOk;
   } catch (const std::bad_alloc&) {
     return kBoxIndexNoMemory;
   }

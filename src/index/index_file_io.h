@@ -12,7 +12,7 @@ namespace gmath::detail {
 // Replaces path with size bytes: a new file beside it, written, flushed to
 // the disk and renamed over it, then the folder flushed. Never leaves a
 // partial file at path; false on any failure (the new file is removed).
-bool ReplaceFile(const char* path, const unsigned char* data, std::size_t size);
+bool ReplaceFileWhole(const char* path, const unsigned char* data, std::size_t size);
 
 // The whole file; false when it cannot be opened or read, or does not fit
 // in memory.

@@ -56,7 +56,7 @@ bool SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool ReplaceFile(const char* path, const unsigned char* data, std::size_t size) {
+bool ReplaceFileWhole(const char* path, const unsigned char* data, std::size_t size) {
   try {
     const std::string target = path;
     std::string temporary;

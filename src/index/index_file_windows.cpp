@@ -52,7 +52,7 @@ HANDLE CreateTemporary(const std::wstring& path, std::wstring& name) {
 
 // MOVEFILE_WRITE_THROUGH returns once the rename is on the disk, which
 // stands in for flushing the folder.
-bool ReplaceFile(const char* path, const unsigned char* data, std::size_t size) {
+bool ReplaceFileWhole(const char* path, const unsigned char* data, std::size_t size) {
   try {
     const std::wstring target = Wide(path);
     if (target.empty()) return false;

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "index/float_bounds.h"
-#include "index/index_data.h"
+#include "index/index_levels.h"
 
 namespace gmath::detail {
 
@@ -17,18 +17,18 @@ bool Boundable(double low, double high) {
   return std::abs(low) <= kBoundableLimit && std::abs(high) <= kBoundableLimit && low <= high;
 }
 
-std::vector<IndexNode> EmptyNodes(std::uint64_t items) {
+std::vector<IndexNode> EmptyNodes(std::size_t items) {
   IndexNode empty;
   std::fill(&empty.low[0][0], &empty.low[0][0] + 3 * kNodeWidth, kInfinity);
   std::fill(&empty.high[0][0], &empty.high[0][0] + 3 * kNodeWidth, -kInfinity);
   return std::vector<IndexNode>((items + kNodeWidth - 1) / kNodeWidth, empty);
 }
 
-std::vector<IndexNode> LeafLevel(const std::vector<GBox>& boxes, std::uint64_t count) {
+std::vector<IndexNode> LeafLevel(const std::vector<GBox>& boxes, std::size_t count) {
   std::vector<IndexNode> nodes = EmptyNodes(count);
-  for (std::uint64_t i = 0; i < count; ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     IndexNode& node = nodes[i / kNodeWidth];
-    const std::uint64_t slot = i % kNodeWidth;
+    const std::size_t slot = i % kNodeWidth;
     const GBox& box = boxes[i];
     const double low[3] = {box.m_low.m_x, box.m_low.m_y, box.m_low.m_z};
     const double high[3] = {box.m_high.m_x, box.m_high.m_y, box.m_high.m_z};
@@ -64,7 +64,8 @@ bool BoundableBox(const GBox& box) {
 void BuildLevels(GBoxIndex& index) {
   index.levels.clear();
   if (index.treeCount == 0) return;
-  index.levels.push_back({index.treeCount, LeafLevel(index.boxes, index.treeCount)});
+  const auto count = static_cast<std::size_t>(index.treeCount);
+  index.levels.push_back({index.treeCount, LeafLevel(index.boxes, count)});
   while (index.levels.back().nodes.size() > 1) {
     const std::vector<IndexNode>& below = index.levels.back().nodes;
     index.levels.push_back({below.size(), ParentLevel(below)});

@@ -30,7 +30,7 @@ std::uint64_t Query(const GBoxIndex* index, const Volume& volume, std::uint64_t*
   const auto selector = SelectorFor(volume);
   gmath::detail::SmallestItems<std::uint64_t, std::less<std::uint64_t>> smallest(
       ids, capacity, std::less<std::uint64_t>());
-  auto sink = [&](std::uint64_t i) {
+  auto sink = [&](std::size_t i) {
     smallest.Add(index->ids[i]);
     return true;
   };
@@ -44,7 +44,7 @@ std::uint64_t Visit(const GBoxIndex* index, const Volume& volume, GBoxIndexVisit
   if (!Present(index) || !visitor) return 0;
   const auto selector = SelectorFor(volume);
   std::uint64_t handed = 0;
-  auto sink = [&](std::uint64_t i) {
+  auto sink = [&](std::size_t i) {
     ++handed;
     return visitor(index->ids[i], context) != 0;
   };

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "index/selectors.h"
+#include "index/monotone_selectors.h"
 
 namespace gmath::detail {
 

@@ -1,6 +1,7 @@
 #ifndef GMATH_INDEX_TRAVERSE_H
 #define GMATH_INDEX_TRAVERSE_H
 
+#include <cstddef>
 #include <cstdint>
 
 #include "index/index_data.h"
@@ -11,13 +12,14 @@ namespace gmath::detail {
 // never holds more than 8 entries per level.
 constexpr unsigned kStackDepth = 8 * 24;
 
+// Positions are size_t: an index in memory cannot hold more.
 struct NodeRef {
   std::uint32_t level;
-  std::uint64_t node;
+  std::size_t node;
 };
 
-inline unsigned UsedSlots(std::uint64_t items, std::uint64_t node) {
-  const std::uint64_t first = node * kNodeWidth;
+inline unsigned UsedSlots(std::uint64_t items, std::size_t node) {
+  const std::uint64_t first = static_cast<std::uint64_t>(node) * kNodeWidth;
   const std::uint64_t left = items - first;
   return left >= kNodeWidth ? (1u << kNodeWidth) - 1 : (1u << left) - 1;
 }
@@ -25,9 +27,9 @@ inline unsigned UsedSlots(std::uint64_t items, std::uint64_t node) {
 // Hands sink(i) the position i of every box the selector selects; sink
 // returns false to stop. Returns false when stopped.
 template <class Selector, class Sink>
-bool TestEach(const GBoxIndex& index, std::uint64_t first, std::uint64_t end,
+bool TestEach(const GBoxIndex& index, std::size_t first, std::size_t end,
               const Selector& selector, Sink& sink) {
-  for (std::uint64_t i = first; i < end; ++i) {
+  for (std::size_t i = first; i < end; ++i) {
     if (selector.Hits(index.boxes[i]) && !sink(i)) return false;
   }
   return true;
@@ -44,7 +46,7 @@ bool WalkTree(const GBoxIndex& index, const Selector& selector, Sink& sink) {
     const IndexLevel& level = index.levels[ref.level];
     unsigned mask = selector.SlotMask(level.nodes[ref.node]) & UsedSlots(level.count, ref.node);
     for (; mask != 0; mask &= mask - 1) {
-      const std::uint64_t child = ref.node * kNodeWidth + static_cast<unsigned>(__builtin_ctz(mask));
+      const std::size_t child = ref.node * kNodeWidth + static_cast<unsigned>(__builtin_ctz(mask));
       if (ref.level > 0) {
         stack[size++] = {ref.level - 1, child};
       } else if (selector.Hits(index.boxes[child]) && !sink(child)) {
@@ -59,9 +61,10 @@ bool WalkTree(const GBoxIndex& index, const Selector& selector, Sink& sink) {
 // the loose boxes, which no bound stands for.
 template <class Selector, class Sink>
 void Select(const GBoxIndex& index, const Selector& selector, Sink& sink) {
-  const bool goOn = selector.testsEverything ? TestEach(index, 0, index.treeCount, selector, sink)
+  const auto treeCount = static_cast<std::size_t>(index.treeCount);
+  const bool goOn = selector.testsEverything ? TestEach(index, 0, treeCount, selector, sink)
                                              : WalkTree(index, selector, sink);
-  if (goOn) TestEach(index, index.treeCount, index.boxes.size(), selector, sink);
+  if (goOn) TestEach(index, treeCount, index.boxes.size(), selector, sink);
 }
 
 }  // namespace gmath::detail
