@@ -129,7 +129,7 @@ GBox QueryOfSelectivity(const GBoxIndex* index, const GBox& around, double fract
                        0.5 * (around.m_low.m_z + around.m_high.m_z)};
   double low = 0, high = 4e5;
   GBox q{};
-  for (int step = 0; step < 40; ++step) {
+  for (int step = 0; step < 28; ++step) {
     const double half = 0.5 * (low + high);
     q = BuildBox(c.m_x - half, c.m_y - half, c.m_z - half, c.m_x + half, c.m_y + half,
                  c.m_z + half);
