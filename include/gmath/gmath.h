@@ -9,6 +9,7 @@
 #include "gmath/homogeneous.h"
 #include "gmath/planar.h"
 #include "gmath/volumes.h"
+#include "gmath/index.h"
 #include "gmath/textio.h"
 #include "gmath/batch.h"
 

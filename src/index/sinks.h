@@ -1,0 +1,62 @@
+#ifndef GMATH_INDEX_SINKS_H
+#define GMATH_INDEX_SINKS_H
+
+#include <algorithm>
+#include <cstdint>
+
+#include "gmath/index.h"
+
+namespace gmath::detail {
+
+// Keeps the `capacity` smallest items in the caller's array and counts all:
+// the array is filled first, then kept as a max-heap whose top is replaced
+// by anything smaller, so no memory is taken whatever the total.
+template <class Item, class Less>
+class SmallestItems {
+ public:
+  SmallestItems(Item* out, std::uint64_t capacity, Less less)
+      : out_(out), capacity_(out ? capacity : 0), less_(less) {}
+
+  void Add(const Item& item) {
+    if (total_ < capacity_) {
+      out_[total_++] = item;
+      if (total_ == capacity_) std::make_heap(out_, out_ + capacity_, less_);
+      return;
+    }
+    ++total_;
+    if (capacity_ > 0 && less_(item, out_[0])) {
+      std::pop_heap(out_, out_ + capacity_, less_);
+      out_[capacity_ - 1] = item;
+      std::push_heap(out_, out_ + capacity_, less_);
+    }
+  }
+
+  // Sorts what was kept and returns the total.
+  std::uint64_t Finish() {
+    if (total_ >= capacity_) {
+      std::sort_heap(out_, out_ + capacity_, less_);
+    } else {
+      std::sort(out_, out_ + total_, less_);
+    }
+    return total_;
+  }
+
+ private:
+  Item* out_;
+  std::uint64_t capacity_;
+  Less less_;
+  std::uint64_t total_ = 0;
+};
+
+// Nearest first; a NaN depth after every number; ties by id.
+inline bool NearerHit(const GBoxIndexHit& a, const GBoxIndexHit& b) {
+  const bool aNaN = a.m_depth != a.m_depth;
+  const bool bNaN = b.m_depth != b.m_depth;
+  if (aNaN != bNaN) return bNaN;
+  if (!aNaN && a.m_depth != b.m_depth) return a.m_depth < b.m_depth;
+  return a.m_id < b.m_id;
+}
+
+}  // namespace gmath::detail
+
+#endif
