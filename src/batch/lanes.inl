@@ -38,6 +38,19 @@ GMATH_LANE double LoadDouble(const unsigned char* at) {
   return value;
 }
 
+// Lane i of the result is lane m[i] of a, or of b from kLanes on. Clang
+// lacks GCC's shuffle with a mask known only at run time; picking lane by
+// lane moves the same bits.
+GMATH_LANE Doubles Shuffle(Doubles a, Doubles b, Mask m) {
+#if defined(__clang__)
+  Doubles r = a;
+  for (int i = 0; i < kLanes; ++i) r[i] = m[i] < kLanes ? a[m[i]] : b[m[i] - kLanes];
+  return r;
+#else
+  return __builtin_shuffle(a, b, m);
+#endif
+}
+
 // One double of each of kLanes elements, stride bytes apart.
 template <std::size_t... k>
 GMATH_LANE Doubles Gather(const unsigned char* first, std::size_t stride,
@@ -61,10 +74,10 @@ GMATH_LANE Doubles Column(const Doubles v[6], std::size_t j, std::index_sequence
   const Mask third = {(g[k] >= 4 * n ? g[k] - 4 * n : 0)...};
   const Mask firstOrSecond = {(g[k] < 2 * n ? static_cast<long long>(k) : n + static_cast<long long>(k))...};
   const Mask orThird = {(g[k] < 4 * n ? static_cast<long long>(k) : n + static_cast<long long>(k))...};
-  const Doubles a = __builtin_shuffle(v[0], v[1], first);
-  const Doubles b = __builtin_shuffle(v[2], v[3], second);
-  const Doubles c = __builtin_shuffle(v[4], v[5], third);
-  return __builtin_shuffle(__builtin_shuffle(a, b, firstOrSecond), c, orThird);
+  const Doubles a = Shuffle(v[0], v[1], first);
+  const Doubles b = Shuffle(v[2], v[3], second);
+  const Doubles c = Shuffle(v[4], v[5], third);
+  return Shuffle(Shuffle(a, b, firstOrSecond), c, orThird);
 }
 
 // The six coordinates of kLanes boxes, low x y z then high x y z: whole
@@ -198,7 +211,7 @@ GMATH_LANE void Unpack(const Doubles v[3], std::size_t j, Doubles& out, std::ind
   const long long at[] = {static_cast<long long>(3 * k + j)...};
   const Mask fromTwo = {(at[k] < 2 * n ? at[k] : 0)...};
   const Mask fromThird = {(at[k] < 2 * n ? static_cast<long long>(k) : at[k] - n)...};
-  out = __builtin_shuffle(__builtin_shuffle(v[0], v[1], fromTwo), v[2], fromThird);
+  out = Shuffle(Shuffle(v[0], v[1], fromTwo), v[2], fromThird);
 }
 
 // The inverse: double g of the packed triples is coordinate g % 3 of lane
@@ -209,7 +222,7 @@ GMATH_LANE void Pack(const Doubles c[3], std::size_t m, Doubles& out, std::index
   const long long g[] = {static_cast<long long>(m * kLanes + k)...};
   const Mask fromTwo = {(g[k] % 3 < 2 ? (g[k] % 3) * n + g[k] / 3 : 0)...};
   const Mask fromThird = {(g[k] % 3 < 2 ? static_cast<long long>(k) : n + g[k] / 3)...};
-  out = __builtin_shuffle(__builtin_shuffle(c[0], c[1], fromTwo), c[2], fromThird);
+  out = Shuffle(Shuffle(c[0], c[1], fromTwo), c[2], fromThird);
 }
 
 // x, y, z of kLanes positions: whole vectors regrouped when the positions
