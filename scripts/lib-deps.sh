@@ -64,10 +64,13 @@ GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev pytho
 # Builds the Python wheel into build/python-wheel (pip drives the project's
 # CMake build, offline) and installs it into the project's environment
 # build/venv, made from Debian's interpreter so that it sees Debian's numpy,
-# pytest and hypothesis. Extra CMake arguments go through GMATH_CMAKE_ARGS.
+# pytest and hypothesis. GMATH_CMAKE_ARGS replaces the extra CMake arguments.
 gmath_python_env() {
   [ -x build/venv/bin/python ] || /usr/bin/python3 -m venv --system-site-packages build/venv
   rm -rf build/python-wheel
-  build/venv/bin/pip wheel --no-build-isolation --no-index --no-deps -q -w build/python-wheel python/
+  # One set of build options for every caller, so that a second build of
+  # the package is incremental: warnings are errors here as everywhere.
+  GMATH_CMAKE_ARGS=${GMATH_CMAKE_ARGS:--DGMATH_WARNINGS_AS_ERRORS=ON} \
+    build/venv/bin/pip wheel --no-build-isolation --no-index --no-deps -q -w build/python-wheel python/
   build/venv/bin/pip install --no-index --no-deps --force-reinstall -q build/python-wheel/gmath-*.whl
 }
