@@ -2,6 +2,7 @@
 // line and a clip volume, the nearest parts along the bore, and the index
 // written to a file and read back.
 #include <cinttypes>
+#include <cstddef>
 #include <vector>
 
 #include "show.h"
@@ -17,7 +18,7 @@ void ShowIds(const char* label, const std::vector<std::uint64_t>& ids) {
 template <class Volume>
 std::vector<std::uint64_t> Select(const GBoxIndex* index, const Volume& volume) {
   // Once for the size, once for the ids.
-  std::vector<std::uint64_t> ids(QueryBoxIndex(index, volume, nullptr, 0));
+  std::vector<std::uint64_t> ids(static_cast<std::size_t>(QueryBoxIndex(index, volume, nullptr, 0)));
   QueryBoxIndex(index, volume, ids.data(), ids.size());
   return ids;
 }
