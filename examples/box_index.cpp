@@ -18,7 +18,8 @@ void ShowIds(const char* label, const std::vector<std::uint64_t>& ids) {
 template <class Volume>
 std::vector<std::uint64_t> Select(const GBoxIndex* index, const Volume& volume) {
   // Once for the size, once for the ids.
-  std::vector<std::uint64_t> ids(static_cast<std::size_t>(QueryBoxIndex(index, volume, nullptr, 0)));
+  std::vector<std::uint64_t> ids(
+      static_cast<std::size_t>(QueryBoxIndex(index, volume, nullptr, 0)));
   QueryBoxIndex(index, volume, ids.data(), ids.size());
   return ids;
 }
@@ -45,7 +46,8 @@ int main() {
   ShowIds("bore line at x = 8.5 selects:", Select(index, bore));
 
   // Along x from the far end: the nearest two parts first.
-  const GBoreLine along = BuildBoreLine({30, 0.5, 0.5}, BuildUnitVector(-1, 0, 0), 1e30, -1e30, 0.1);
+  const GBoreLine along =
+      BuildBoreLine({30, 0.5, 0.5}, BuildUnitVector(-1, 0, 0), 1e30, -1e30, 0.1);
   GBoxIndexHit nearest[2];
   const std::uint64_t total = FirstBoxIndexHits(index, along, nearest, 2);
   std::printf("bore line along -x meets %" PRIu64 "; nearest: %" PRIu64 " at depth %g, %" PRIu64

@@ -44,7 +44,8 @@ std::vector<std::uint64_t> ScanIds(const std::vector<GBox>& boxes,
 
 template <class Volume>
 std::vector<std::uint64_t> IndexIds(const GBoxIndex* index, const Volume& volume) {
-  std::vector<std::uint64_t> found(QueryBoxIndex(index, volume, nullptr, 0));
+  std::vector<std::uint64_t> found(
+      static_cast<std::size_t>(QueryBoxIndex(index, volume, nullptr, 0)));
   EXPECT_EQ(QueryBoxIndex(index, volume, found.data(), found.size()), found.size());
   return found;
 }
