@@ -20,14 +20,16 @@ void ExpectSingleRanges(BatchTest& test, const std::vector<Volume>& volumes, Ran
     Strided<GBox> ranges(std::vector<GBox>(volumes.size()), Layouts<GBox>()[layout.offset % 5]);
     GBatchRange(array.data(), volumes.size(), array.stride(), ranges.data(), ranges.stride());
     EXPECT_EQ(test.Messages(), messages);
-    for (std::size_t i = 0; i < volumes.size(); ++i) EXPECT_TRUE(SameBits(ranges.At(i), expected[i])) << i;
+    for (std::size_t i = 0; i < volumes.size(); ++i)
+      EXPECT_TRUE(SameBits(ranges.At(i), expected[i])) << i;
   }
 }
 
 TEST_F(BatchVolumeTest, RangesAreTheSingleCalls) {
   Random random(40);
   std::vector<GPosition> polygon = Polygon(7);
-  std::vector<GPtFence> fences = {{7, polygon.data(), kUp, 1.0, -1.0}, {3, nullptr, kUp, 1.0, 0.0}, {}};
+  std::vector<GPtFence> fences = {
+      {7, polygon.data(), kUp, 1.0, -1.0}, {3, nullptr, kUp, 1.0, 0.0}, {}};
   ExpectSingleRanges(*this, fences, PtFenceRange);
   std::vector<GBoreLine> bores;
   std::vector<GClipVolume> clips;
@@ -53,7 +55,8 @@ TEST_F(BatchVolumeTest, RangesAreTheSingleCalls) {
   std::vector<GPosition> prismPoints(2 * polygon.size());
   for (std::size_t i = 0; i < prisms.size(); ++i) {
     prisms[i].m_points = &prismPoints[i * polygon.size()];
-    BuildRtPrism(RandomSimilarity(random), polygon.data(), polygon.size(), 2.0, prisms[i], &err);
+    BuildRtPrism(RandomSimilarity(random), polygon.data(),
+                 static_cast<unsigned long>(polygon.size()), 2.0, prisms[i], &err);
   }
   ExpectSingleRanges(*this, prisms, RtPrismRange);
   std::vector<GBoreCone> cones(2);
@@ -86,11 +89,12 @@ TEST_F(BatchVolumeTest, PointClassificationIsTheSingleCalls) {
     Strided<GPosition> array(points, layout);
     std::vector<int> inside(points.size(), -1);
     err = -1;
-    GBatchIsPtInClipVolume(volume, array.data(), points.size(), array.stride(), inside.data(), &err);
+    GBatchIsPtInClipVolume(volume, array.data(), points.size(), array.stride(), inside.data(),
+                           &err);
     EXPECT_TRUE(inside == clipInside && err == 0);
     err = -1;
-    GBatchIsPtInPtFence(fence, planePoints, planeNormals, array.data(), points.size(), array.stride(),
-                        inside.data(), &err);
+    GBatchIsPtInPtFence(fence, planePoints, planeNormals, array.data(), points.size(),
+                        array.stride(), inside.data(), &err);
     EXPECT_TRUE(inside == fenceInside && err == 0);
   }
   EXPECT_NO_MESSAGES();
