@@ -168,8 +168,9 @@ const std::vector<Subcommand>& Subcommands() {
        0, 1, false, Angles},
       {"export", "TYPE [FILE] [OPTIONS]", "write a value as OBJ or SVG (see docs/export.md)",
        "Writes the value as a Wavefront OBJ mesh or an SVG top view (x to the\n"
-       "right, y up). TYPE is one of the types above or clipvolume (the plane\n"
-       "count, then a b c d of each plane, inside where a*x + b*y + c*z + d >= 0).\n"
+       "right, y up). TYPE is any type gmath --help lists, or clipvolume (the\n"
+       "plane count, then a b c d of each plane, inside where a*x + b*y + c*z +\n"
+       "d >= 0).\n"
        "  --format obj|svg      the format; without it, the --output file's\n"
        "                        extension (.obj or .svg) decides\n"
        "  --output FILE, -o FILE  the file to write (default standard output)\n"
