@@ -126,7 +126,7 @@ TEST(GmathExport, RandomBoxesKeepEveryCornerExactlyWithOutwardFaces) {
   for (int round = 0; round < 20; ++round) {
     std::vector<double> low(3);
     std::vector<double> high(3);
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
       low[i] = coordinate(random);
       high[i] = low[i] + std::abs(coordinate(random)) + 0.1;
     }
@@ -199,7 +199,8 @@ TEST(GmathExport, ClipVolumeCornersHoldEveryPlaneAndFaceCentresAreInside) {
     for (unsigned i = 0; i < count; ++i) {
       const double a = normal(random), b = normal(random), c = normal(random);
       const double length = std::sqrt(a * a + b * b + c * c);
-      planes.insert(planes.end(), {a / length, b / length, c / length, 2.0 + std::abs(normal(random))});
+      planes.insert(planes.end(),
+                    {a / length, b / length, c / length, 2.0 + std::abs(normal(random))});
     }
     std::vector<double> text = {static_cast<double>(count)};
     text.insert(text.end(), planes.begin(), planes.end());
@@ -220,7 +221,8 @@ TEST(GmathExport, ClipVolumeCornersHoldEveryPlaneAndFaceCentresAreInside) {
     centre = {centre.m_x / n, centre.m_y / n, centre.m_z / n};
     for (const auto& face : obj.faces) {
       const GPosition c = Centroid(obj, face);
-      const GPosition inward = {c.m_x + 0.01 * (centre.m_x - c.m_x), c.m_y + 0.01 * (centre.m_y - c.m_y),
+      const GPosition inward = {c.m_x + 0.01 * (centre.m_x - c.m_x),
+                                c.m_y + 0.01 * (centre.m_y - c.m_y),
                                 c.m_z + 0.01 * (centre.m_z - c.m_z)};
       int inside = 0;
       long err = 0;
@@ -264,7 +266,8 @@ TEST(GmathExport, BadCommandLinesAndInputsFailInOneLine) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"export", "box"}, "export needs --format obj|svg or an --output FILE.obj|.svg"},
       {{"export", "box", "--format", "png"}, "unknown format 'png' (known: obj, svg)"},
-      {{"export", "box", "-o", "out.txt"}, "cannot tell the format from 'out.txt': give --format obj|svg"},
+      {{"export", "box", "-o", "out.txt"},
+       "cannot tell the format from 'out.txt': give --format obj|svg"},
       {{"export", "box", "--format", "obj", "--extent", "0", "0", "0", "1", "1"},
        "option '--extent' needs six numbers (see gmath export --help)"},
       {{"export", "box", "--format", "obj", "--extent", "0", "0", "0", "1", "-1", "1"},

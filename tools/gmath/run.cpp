@@ -59,8 +59,9 @@ int Run(const Arguments& args, const Streams& io) {
                 std::string("usage: gmath ") + subcommand->name + " " + subcommand->operands);
   }
   if (args.options.Given() && !subcommand->takesOptions) {
-    return Fail(io.err, std::string("--extent, --format and --output are options of export, not of ") +
-                            subcommand->name);
+    return Fail(io.err,
+                std::string("--extent, --format and --output are options of export, not of ") +
+                    subcommand->name);
   }
   SendMessagesTo(io.err);
   return subcommand->run(args.operands, args.options, io);

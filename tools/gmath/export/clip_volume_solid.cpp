@@ -25,7 +25,8 @@ Solid SolidOf(const GClipVolume& volume, const GBox& extent) {
   const int count = std::min<int>(volume.m_count, 6);
   for (int i = 0; i < count && !faces.empty(); ++i) {
     const double* plane = volume.m_planes[i];
-    const double length = std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] + plane[2] * plane[2]);
+    const double length =
+        std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] + plane[2] * plane[2]);
     if (length == 0.0) {
       if (!(plane[3] >= 0.0)) faces.clear();
       continue;

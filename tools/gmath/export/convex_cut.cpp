@@ -46,9 +46,9 @@ Polygon CutFacePolygon(const Polygon& face, const HalfSpace& half, double tolera
 // A face on the plane facing out of the half-space is where the solid
 // already ends.
 bool EndsAt(const Polygon& face, const HalfSpace& half, double tolerance) {
-  return Dot(AreaNormal(face), half.normal) < 0.0 && std::all_of(face.begin(), face.end(), [&](const GPosition& p) {
-    return std::abs(Distance(half, p)) <= tolerance;
-  });
+  return Dot(AreaNormal(face), half.normal) < 0.0 &&
+         std::all_of(face.begin(), face.end(),
+                     [&](const GPosition& p) { return std::abs(Distance(half, p)) <= tolerance; });
 }
 
 // The corners on the plane in turn about their centre, counter-clockwise
@@ -61,8 +61,8 @@ Polygon NewFace(Polygon points, const HalfSpace& half) {
   for (const GPosition& p : points) centre = Plus(centre, p);
   centre = Times(1.0 / static_cast<double>(points.size()), centre);
   const GPosition& n = half.normal;
-  const GPosition u = std::abs(n.m_x) < 0.9 ? Cross(n, Point(1.0, 0.0, 0.0))
-                                            : Cross(n, Point(0.0, 1.0, 0.0));
+  const GPosition u =
+      std::abs(n.m_x) < 0.9 ? Cross(n, Point(1.0, 0.0, 0.0)) : Cross(n, Point(0.0, 1.0, 0.0));
   const GPosition w = Cross(u, n);
   const auto angle = [&](const GPosition& p) {
     const GPosition r = Minus(p, centre);

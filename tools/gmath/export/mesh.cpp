@@ -25,8 +25,8 @@ std::vector<std::size_t> Indices(const Polygon& face, std::map<Key, std::size_t>
 // Six times the signed volume, about the first corner so that far-off
 // solids keep their digits; and the largest extent, to judge it by.
 double SignedVolume6(const std::vector<Polygon>& faces, double& size) {
-  const auto first = std::find_if(faces.begin(), faces.end(),
-                                  [](const Polygon& face) { return !face.empty(); });
+  const auto first =
+      std::find_if(faces.begin(), faces.end(), [](const Polygon& face) { return !face.empty(); });
   const GPosition origin = first == faces.end() ? Point(0.0, 0.0, 0.0) : first->front();
   double volume = 0.0;
   size = 0.0;

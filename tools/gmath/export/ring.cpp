@@ -11,8 +11,8 @@ Polygon Ring(const GPosition& centre, const GUnitVector& direction, double radiu
   Polygon ring;
   for (int i = 0; i < kRingCorners; ++i) {
     const double angle = 2.0 * pi * i / kRingCorners;
-    ring.push_back(Plus(centre, Plus(Times(radius * std::cos(angle), u),
-                                     Times(radius * std::sin(angle), w))));
+    ring.push_back(
+        Plus(centre, Plus(Times(radius * std::cos(angle), u), Times(radius * std::sin(angle), w))));
   }
   return ring;
 }

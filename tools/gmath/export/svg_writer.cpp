@@ -41,7 +41,8 @@ bool WriteFace(FILE* out, const Mesh& mesh, const std::vector<std::size_t>& face
   bool written = std::fprintf(out, "<%s points=\"", face.size() == 2 ? "polyline" : "polygon") > 0;
   for (std::size_t k = 0; k < face.size(); ++k) {
     const GPosition& v = mesh.vertices[face[k]];
-    written = written && std::fprintf(out, "%s%.9g,%.9g", k == 0 ? "" : " ", v.m_x, 0.0 - v.m_y) > 0;
+    written =
+        written && std::fprintf(out, "%s%.9g,%.9g", k == 0 ? "" : " ", v.m_x, 0.0 - v.m_y) > 0;
   }
   return written && std::fputs("\"/>\n", out) >= 0;
 }
