@@ -260,6 +260,7 @@ TEST(GmathExport, UnboundedValuesAreCutToTheExtentWithAMessage) {
   const Output beside = Gmath({"export", "boreline", "--format", "svg"}, "0 20 0 1 0 0 1e30 0 0.5");
   EXPECT_EQ(beside.status, 1);
   EXPECT_EQ(beside.out, "");
+  EXPECT_EQ(beside.err, "gmath: nothing of the boreline to draw within -10 -10 -10 10 10 10\n");
 }
 
 TEST(GmathExport, BadCommandLinesAndInputsFailInOneLine) {

@@ -106,14 +106,15 @@ template <class T>
 int ExportValue(const T& value, const std::string& type, const Job& job, const Streams& io) {
   const Solid solid = SolidOf(value, job.extent);
   if (!IsFinite(solid)) return Fail(io.err, "the " + type + " has a corner that is not finite");
+  const Mesh mesh = BuildMesh(solid.faces);
+  if (mesh.faces.empty()) {
+    const std::string where = solid.clipped ? " within " + ExtentText(job.extent) : "";
+    Say(io.err, "nothing of the " + type + " to draw" + where);
+    return kRefused;
+  }
   if (solid.clipped) {
     Say(io.err, "the " + type + " reaches beyond the extent; drawn within " +
                     ExtentText(job.extent) + " (--extent sets it)");
-  }
-  const Mesh mesh = BuildMesh(solid.faces);
-  if (mesh.faces.empty()) {
-    Say(io.err, "nothing of the " + type + " to draw within " + ExtentText(job.extent));
-    return kRefused;
   }
   return WriteMesh(mesh, type, job, io);
 }
