@@ -81,6 +81,12 @@ GPosition Centroid(const Obj& obj, const std::vector<std::size_t>& face) {
   return c;
 }
 
+// A hundredth of the way from a face's centre towards a point inside.
+GPosition Towards(const GPosition& from, const GPosition& to) {
+  return {from.m_x + 0.01 * (to.m_x - from.m_x), from.m_y + 0.01 * (to.m_y - from.m_y),
+          from.m_z + 0.01 * (to.m_z - from.m_z)};
+}
+
 // Closed and outward: every edge is met once each way, and the signed
 // volume is positive.
 void ExpectClosedOutward(const Obj& obj) {
@@ -221,13 +227,49 @@ TEST(GmathExport, ClipVolumeCornersHoldEveryPlaneAndFaceCentresAreInside) {
     centre = {centre.m_x / n, centre.m_y / n, centre.m_z / n};
     for (const auto& face : obj.faces) {
       const GPosition c = Centroid(obj, face);
-      const GPosition inward = {c.m_x + 0.01 * (centre.m_x - c.m_x),
-                                c.m_y + 0.01 * (centre.m_y - c.m_y),
-                                c.m_z + 0.01 * (centre.m_z - c.m_z)};
+      const GPosition inward = Towards(c, centre);
       int inside = 0;
       long err = 0;
       IsPtInClipVolume(volume, inward, &inside, &err);
       EXPECT_NE(inside, 0);
+    }
+  }
+}
+
+// Random bore lines: every corner lies on the circle of the radius at the
+// back or front depth, and a face's centre moved towards the middle is inside
+// by the library's own point test.
+TEST(GmathExport, BoreLineCornersLieOnItsCylinder) {
+  std::mt19937 random(5);
+  std::normal_distribution<double> normal(0.0, 1.0);
+  for (int round = 0; round < 20; ++round) {
+    const double a = normal(random), b = normal(random), c = normal(random);
+    const double length = std::sqrt(a * a + b * b + c * c);
+    GBoreLine bore{{normal(random), normal(random), normal(random)},
+                   {a / length, b / length, c / length},
+                   1.0 + std::abs(normal(random)),
+                   -std::abs(normal(random)),
+                   0.1 + std::abs(normal(random))};
+    const Output run =
+        Gmath({"export", "boreline", "--format", "obj"},
+              Numbers({bore.m_point.m_x, bore.m_point.m_y, bore.m_point.m_z, bore.m_direction.m_x,
+                       bore.m_direction.m_y, bore.m_direction.m_z, bore.m_front, bore.m_back,
+                       bore.m_radius}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Obj obj = ReadObj(run.out);
+    ExpectClosedOutward(obj);
+    for (const GPosition& v : obj.vertices) {
+      const double depth = bore.Evaluate(v);
+      const GPosition off = Sub(v, bore.Evaluate(depth));
+      EXPECT_NEAR(std::sqrt(off.m_x * off.m_x + off.m_y * off.m_y + off.m_z * off.m_z),
+                  bore.m_radius, 1e-12);
+      EXPECT_TRUE(std::abs(depth - bore.m_back) < 1e-12 || std::abs(depth - bore.m_front) < 1e-12);
+    }
+    const GPosition middle = bore.Evaluate((bore.m_back + bore.m_front) / 2);
+    for (const auto& face : obj.faces) {
+      const GPosition centre = Centroid(obj, face);
+      const GPosition inward = Towards(centre, middle);
+      EXPECT_TRUE(bore >> inward);
     }
   }
 }
