@@ -24,6 +24,7 @@ auto WithoutGil(const Call& call) {
   StartCall();
   auto result = [&] {
     py::gil_scoped_release release;
+    std::shared_lock<std::shared_mutex> tolerances(ToleranceLock());
     MessageDiversion divert(&messages);
     return call();
   }();
