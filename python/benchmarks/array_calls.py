@@ -1,14 +1,17 @@
 """The numpy calls against their references, measured in one run:
 
 * gmath.overlaps(clip volume, 10^6 boxes) against the bare C++ batch call
-  on the same array (gmath._gmath._time_batch_overlap times GBatchOverlap
-  in C++, without the GIL, into flags allocated beforehand) and against
-  the fastest pure-numpy form of the same test;
+  on the same array (gmath._gmath._bare_batch_overlap: one GBatchOverlap
+  call into flags allocated beforehand, without slices or the GIL; its
+  binding costs about a microsecond) and against the fastest pure-numpy
+  form of the same test, all on this one thread;
 * threads=2 against threads=1 on 10^7 boxes, for a fence and a clip volume;
 * the scalar call's cost, by running overlaps_call.py.
 
 The machine may be shared: each figure is the median of interleaved
-repetitions. numpy's BLAS runs on one thread, as gmath does unless asked.
+repetitions, and the one-thread comparisons count this thread's CPU time
+(time.thread_time), so that another process taking the core does not
+count; the threads comparison is wall time. numpy's BLAS runs on one thread, as gmath does unless asked.
 Run with the environment's interpreter: build/venv/bin/python THIS_FILE.
 """
 
@@ -75,18 +78,14 @@ def numpy_columns(planes, boxes, tol):
     return keep
 
 
-def seconds(call):
-    start = time.perf_counter()
-    call()
-    return time.perf_counter() - start
-
-
-def medians(calls, repeats=REPEATS):
+def medians(calls, clock, repeats=REPEATS):
     """Interleaved repetitions of each call; the median seconds of each."""
     times = {name: [] for name in calls}
     for _ in range(repeats):
         for name, call in calls.items():
-            times[name].append(call() if name.startswith("c++") else seconds(call))
+            start = clock()
+            call()
+            times[name].append(clock() - start)
     return {name: statistics.median(values) for name, values in times.items()}
 
 
@@ -99,12 +98,14 @@ def against_cpp_and_numpy():
     for form in (numpy_matmul, numpy_columns):
         differ = int((form(planes, boxes, tol) != got).sum())
         print(f"{form.__name__}: {differ} of {len(boxes)} answers differ from gmath")
+    flags = np.zeros(len(boxes), dtype=np.uint8)
     t = medians({
-        "c++ GBatchOverlap": lambda: gmath._gmath._time_batch_overlap(volume, boxes),
+        "c++ GBatchOverlap": lambda: gmath._gmath._bare_batch_overlap(volume, boxes, flags),
         "gmath.overlaps": lambda: gmath.overlaps(volume, boxes),
         "numpy matmul": lambda: numpy_matmul(planes, boxes, tol),
         "numpy columns": lambda: numpy_columns(planes, boxes, tol),
-    })
+    }, time.thread_time)
+    assert (flags.astype(bool) == got).all()
     for name, value in t.items():
         print(f"  {name:20s} {value * 1e3:8.2f} ms")
     best_numpy = min(t["numpy matmul"], t["numpy columns"])
@@ -133,7 +134,7 @@ def threads():
         t = medians({
             "1 thread": lambda: gmath.overlaps(v, boxes, threads=1),
             "2 threads": lambda: gmath.overlaps(v, boxes, threads=2),
-        }, repeats=max(3, REPEATS // 2))
+        }, time.perf_counter, repeats=max(3, REPEATS // 2))
         cpu = {k: statistics.median(cpu_seconds(lambda: gmath.overlaps(v, boxes, threads=k))[1]
                                     for _ in range(3)) for k in (1, 2)}
         print(f"10^7 boxes, {name}: 1 thread {t['1 thread'] * 1e3:.1f} ms, 2 threads "

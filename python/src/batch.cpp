@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -294,27 +293,24 @@ void BindTransforms(py::module_& m, const char* name, const char* doc) {
         py::arg("transform_first") = false, py::arg("threads") = 1);
 }
 
-// The benchmark's reference: the seconds one GBatchOverlap over every row
-// takes, timed in C++ around the bare call (no slices, no GIL, the flags
-// allocated beforehand).
+// The benchmark's reference: one bare GBatchOverlap over every row into
+// the caller's flags (uint8, n), without slices, threads or the GIL.
 template <class V>
-double TimeBatchOverlap(const V& volume, const py::handle& boxes) {
+void BareBatchOverlap(const V& volume, const py::handle& boxes,
+                      py::array_t<std::uint8_t, py::array::c_style> flags) {
   const Rows<GBox> rows = BoxRows(boxes);
-  std::vector<std::uint8_t> flags(rows.count);
+  if (flags.size() != static_cast<py::ssize_t>(rows.count))
+    throw py::value_error("one flag per box");
+  std::uint8_t* out = flags.mutable_data();
   py::gil_scoped_release release;
-  const auto start = std::chrono::steady_clock::now();
-  GBatchOverlap(volume, rows.data(), rows.count, kBoxStride, flags.data());
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  GBatchOverlap(volume, rows.data(), rows.count, kBoxStride, out);
 }
 
 }  // namespace
 
 void BindBatch(py::module_& m) {
-  m.def("_time_batch_overlap", &TimeBatchOverlap<GClipVolume>,
-        "Seconds one bare GBatchOverlap call takes: the benchmark's reference.");
-  m.def("_time_batch_overlap", [](const Fence& fence, const py::handle& boxes) {
-    return TimeBatchOverlap(fence.value, boxes);
-  });
+  m.def("_bare_batch_overlap", &BareBatchOverlap<GClipVolume>,
+        "One bare GBatchOverlap call into flags: the benchmark's reference.");
   BindBoxTests(m);
   BindPointTests(m);
   BindTransforms<GPosition>(
