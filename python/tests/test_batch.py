@@ -1,5 +1,6 @@
 """The array calls against the scalar calls they repeat, bit for bit."""
 
+import concurrent.futures
 import copy
 import subprocess
 import sys
@@ -129,14 +130,17 @@ def test_bad_shapes_and_arguments_raise_value_error():
 
 
 def test_messages_arrive_once_and_in_row_order():
-    rows = np.zeros((3 * 2**16, 3))
-    rows[::2**16] = [1.0, 0.0, 0.0]  # weight 0 under a G4x4 taking w from x
-    g = gmath.G4x4(np.array([[1, 0, 0, 0], [0, 1, 0, 0], [0, 0, 1, 0], [0, 0, 0, 0.0]]))
+    rows = np.ones((3 * 2**16, 3))
+    rows[::40_000, 0] = 0.0  # weight 0 under a G4x4 taking w from x
+    g = gmath.G4x4(np.array([[1, 0, 0, 1], [0, 1, 0, 0], [0, 0, 1, 0], [0, 0, 0, 0.0]]))
     with gmath.capture_messages() as one:
         gmath.transform_positions(g, rows, transform_first=True)
     with gmath.capture_messages() as two:
         gmath.transform_positions(g, rows, transform_first=True, threads=2)
-    assert one == two and len(one) > 0
+    with gmath.capture_messages() as scalar:
+        for p in rows[::40_000]:
+            g * gmath.Position(*p)
+    assert one == two == scalar and len(one) == 5
     lacking = gmath.PtFence(np.zeros((2, 3)), gmath.UnitVector(0, 0, 1), 1.0, -1.0)
     with gmath.capture_messages() as messages:
         assert gmath.overlaps(lacking, large_boxes(3 * 2**16), threads=2).all()
@@ -156,6 +160,21 @@ def test_index_answers_the_scan(volume, tmp_path):
     index.write(tmp_path / "i")
     for again in (gmath.BoxIndex.read(tmp_path / "i"), gmath.BoxIndex.from_bytes(index.to_bytes())):
         np.testing.assert_array_equal(again.query(volume), index.query(volume))
+
+
+def test_a_call_sees_one_set_of_tolerances_and_threads_share_an_index():
+    # Every box lies 2e-6 outside the volume: in under a tolerance of 1e-5,
+    # out under 1e-6, so a call that saw both would answer both.
+    boxes = np.tile([3.000002, 0.0, 0.0, 4.0, 1.0, 1.0], (2**19, 1))
+    volume = gmath.build_clip_volume(np.array([[-1.0, 0.0, 0.0, 3.0]]))
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        calls = [pool.submit(gmath.overlaps, volume, boxes, threads=2) for _ in range(20)]
+        for tol in (1e-5, 1e-6) * 10:
+            gmath.set_distance_tolerance(tol)
+        assert all(len(set(call.result())) == 1 for call in calls)
+        index = gmath.BoxIndex(large_boxes(20_000))
+        queries = pool.map(index.query, [clip, fence, bore, unit] * 8)
+        assert [q.tolist() for q in queries] == [index.query(v).tolist() for v in [clip, fence, bore, unit] * 8]
 
 
 def test_ctrl_c_interrupts_a_long_call():
