@@ -293,6 +293,35 @@ void BindTransforms(py::module_& m, const char* name, const char* doc) {
         py::arg("transform_first") = false, py::arg("threads") = 1);
 }
 
+// The ranges of a sequence of volumes of one type, by GBatchRange.
+template <class V, class O = V>
+bool TryRanges(const py::sequence& volumes, py::array_t<double>& out) {
+  if (!py::isinstance<O>(volumes[0])) return false;
+  std::vector<V> values;
+  for (const py::handle& volume : volumes) {
+    if (!py::isinstance<O>(volume)) throw py::value_error("range_boxes needs volumes of one type");
+    if constexpr (std::is_same<V, O>::value)
+      values.push_back(volume.cast<const V&>());
+    else
+      values.push_back(volume.cast<const O&>().value);
+  }
+  StartCall();
+  GBatchRange(values.data(), values.size(), sizeof(V), reinterpret_cast<GBox*>(out.mutable_data()),
+              kBoxStride);
+  return true;
+}
+
+py::array_t<double> RangeBoxes(const py::sequence& volumes) {
+  py::array_t<double> out({static_cast<py::ssize_t>(py::len(volumes)), py::ssize_t{6}});
+  if (py::len(volumes) == 0 || TryRanges<GClipVolume>(volumes, out) ||
+      TryRanges<GBoreLine>(volumes, out) || TryRanges<GBoreCone>(volumes, out) ||
+      TryRanges<GPtFence, Fence>(volumes, out) || TryRanges<GPtFrustum, Frustum>(volumes, out) ||
+      TryRanges<GRtPrism, Prism>(volumes, out))
+    return out;
+  throw py::value_error("range_boxes needs ClipVolume, BoreLine, BoreCone, PtFence, PtFrustum or "
+                        "RtPrism values");
+}
+
 // The benchmark's reference: one bare GBatchOverlap over every row into
 // the caller's flags (uint8, n), without slices, threads or the GIL.
 template <class V>
@@ -324,6 +353,8 @@ void BindBatch(py::module_& m) {
   BindTransforms<GBox>(
       m, "transform_boxes",
       "A new array of the boxes moved: box * t, or t * box with transform_first=True.");
+  m.def("range_boxes", &RangeBoxes, py::arg("volumes"),
+        "The (n, 6) range boxes of a sequence of volumes of one type (GBatchRange).");
   m.def("batch_simd_path", &GBatchSimdPath,
         "The vector path the batch calls use: scalar, sse2, avx2 or avx512.");
 }

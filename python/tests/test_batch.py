@@ -5,6 +5,7 @@ import copy
 import subprocess
 import sys
 import textwrap
+import tracemalloc
 
 import numpy as np
 import pytest
@@ -102,6 +103,14 @@ def test_transforms_are_the_scalar_products(call, make, t, inverse, first, value
     np.testing.assert_array_equal(bits(got), bits(np.reshape(expected, values.shape)))
 
 
+def test_range_boxes_are_the_ranges():
+    volumes = [clip, bore, fence, gmath.build_pt_frustum(fence, gmath.Position(1, 1, 9))]
+    for volume in volumes:
+        got = gmath.range_boxes([volume, volume * 2.0 if isinstance(volume, gmath.ClipVolume) else volume])
+        np.testing.assert_array_equal(bits(got[0]), bits(row_of(volume.range())))
+    assert gmath.range_boxes([]).shape == (0, 6)
+
+
 def large_boxes(n, seed=1):
     low = np.random.default_rng(seed).uniform(-10, 10, (n, 3))
     return np.hstack([low, low + 0.5])
@@ -117,6 +126,23 @@ def test_threads_and_layouts_give_one_answer(volume):
     np.testing.assert_array_equal(gmath.overlap_hits(volume, boxes, threads=2), np.flatnonzero(one))
     moved = gmath.transform_boxes(g4, boxes, threads=2)
     np.testing.assert_array_equal(bits(moved), bits(gmath.transform_boxes(g4, boxes)))
+
+
+def traced_peak(call):
+    tracemalloc.start()
+    try:
+        call()
+        return tracemalloc.get_traced_memory()[1]
+    finally:
+        tracemalloc.stop()
+
+
+def test_c_contiguous_boxes_are_read_in_place():
+    # numpy reports its buffers to tracemalloc: a copy of the input shows.
+    boxes = large_boxes(100_000)
+    fortran = np.asfortranarray(boxes)
+    assert traced_peak(lambda: gmath.overlaps(clip, boxes)) < boxes.nbytes / 4
+    assert traced_peak(lambda: gmath.overlaps(clip, fortran)) >= boxes.nbytes
 
 
 def test_bad_shapes_and_arguments_raise_value_error():
