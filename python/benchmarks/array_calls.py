@@ -11,7 +11,8 @@
 The machine may be shared: each figure is the median of interleaved
 repetitions, and the one-thread comparisons count this thread's CPU time
 (time.thread_time), so that another process taking the core does not
-count; the threads comparison is wall time. numpy's BLAS runs on one thread, as gmath does unless asked.
+count; the threads comparison is wall time. numpy's BLAS runs on one
+thread, as gmath does unless asked.
 Run with the environment's interpreter: build/venv/bin/python THIS_FILE.
 """
 

@@ -58,7 +58,8 @@ void RunOnThreads(std::size_t count, std::size_t parts,
                   const std::function<void(std::size_t, std::size_t)>& work) {
   const std::size_t slices = (count + kSliceRows - 1) / kSliceRows;
   std::vector<Part> runs(parts);
-  for (std::size_t i = 0; i < parts; ++i) runs[i] = {slices * i / parts, slices * (i + 1) / parts, {}};
+  for (std::size_t i = 0; i < parts; ++i)
+    runs[i] = {slices * i / parts, slices * (i + 1) / parts, {}};
   std::atomic<bool> stop{false};
   std::mutex mutex;
   std::condition_variable finished;

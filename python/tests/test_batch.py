@@ -18,7 +18,8 @@ import gmath
 coordinate = st.one_of(st.floats(-4, 4), st.sampled_from(
     [float("nan"), float("inf"), -float("inf"), 1e300, -1e300, 1e-300, -0.0, 2.0**121]))
 box_arrays = hnp.arrays(np.float64, st.tuples(st.integers(0, 40), st.just(6)), elements=coordinate)
-point_arrays = hnp.arrays(np.float64, st.tuples(st.integers(0, 40), st.just(3)), elements=coordinate)
+point_arrays = hnp.arrays(np.float64, st.tuples(st.integers(0, 40), st.just(3)),
+                          elements=coordinate)
 
 
 def box_of(row):
@@ -39,7 +40,8 @@ unit = gmath.build_box(-1.0, -1.0, -1.0, 1.0, 1.0, 1.0)
 fence = gmath.build_pt_fence(np.array([[0, 0, 0], [2, 0, 0], [2, 2, 0], [0, 2, 0], [0, 0, 0.0]]),
                              gmath.UnitVector(0, 0, 1), 1.0, -1.0)
 bore = gmath.build_bore_line(gmath.Position(0.5, 0.5, -3), gmath.UnitVector(0, 0, 1), 0, 6, 0.1)
-clip = gmath.build_clip_volume(np.array([[1, 0, 0, 1], [-1, 0, 0, 1], [0, 1, 0, 1], [0, 0, 1, 1.0]]))
+clip = gmath.build_clip_volume(
+    np.array([[1, 0, 0, 1], [-1, 0, 0, 1], [0, 1, 0, 1], [0, 0, 1, 1.0]]))
 TESTS = [  # (batch call, volume, scalar test)
     (gmath.overlaps, unit, lambda v, b: not (v & b).is_null()),
     (gmath.overlaps, clip, lambda v, b: v.overlaps(b)),
@@ -58,7 +60,8 @@ HITS = {gmath.overlaps: gmath.overlap_hits, gmath.contains: gmath.contains_hits,
 def test_box_tests_are_the_scalar_tests(call, volume, scalar, boxes):
     expected = np.array([scalar(volume, box_of(r)) for r in boxes], dtype=bool)
     np.testing.assert_array_equal(call(volume, boxes), expected)
-    np.testing.assert_array_equal(HITS[call](volume, boxes.reshape(-1, 2, 3)), np.flatnonzero(expected))
+    np.testing.assert_array_equal(HITS[call](volume, boxes.reshape(-1, 2, 3)),
+                                  np.flatnonzero(expected))
 
 
 @pytest.mark.parametrize("volume", [clip, fence])
@@ -106,7 +109,7 @@ def test_transforms_are_the_scalar_products(call, make, t, inverse, first, value
 def test_range_boxes_are_the_ranges():
     volumes = [clip, bore, fence, gmath.build_pt_frustum(fence, gmath.Position(1, 1, 9))]
     for volume in volumes:
-        got = gmath.range_boxes([volume, volume * 2.0 if isinstance(volume, gmath.ClipVolume) else volume])
+        got = gmath.range_boxes([volume, volume])
         np.testing.assert_array_equal(bits(got[0]), bits(row_of(volume.range())))
     assert gmath.range_boxes([]).shape == (0, 6)
 
@@ -123,7 +126,8 @@ def test_threads_and_layouts_give_one_answer(volume):
     boxes.flags.writeable = False
     np.testing.assert_array_equal(gmath.overlaps(volume, boxes, threads=3), one)
     np.testing.assert_array_equal(gmath.overlaps(volume, np.asfortranarray(boxes)), one)
-    np.testing.assert_array_equal(gmath.overlap_hits(volume, boxes, threads=2), np.flatnonzero(one))
+    np.testing.assert_array_equal(gmath.overlap_hits(volume, boxes, threads=2),
+                                  np.flatnonzero(one))
     moved = gmath.transform_boxes(g4, boxes, threads=2)
     np.testing.assert_array_equal(bits(moved), bits(gmath.transform_boxes(g4, boxes)))
 
@@ -184,7 +188,7 @@ def test_index_answers_the_scan(volume, tmp_path):
     scan_volume = volume.range() if isinstance(volume, gmath.BoreCone) else volume
     np.testing.assert_array_equal(index.query(volume), ids[gmath.overlap_hits(scan_volume, boxes)])
     index.write(tmp_path / "i")
-    for again in (gmath.BoxIndex.read(tmp_path / "i"), gmath.BoxIndex.from_bytes(index.to_bytes())):
+    for again in gmath.BoxIndex.read(tmp_path / "i"), gmath.BoxIndex.from_bytes(index.to_bytes()):
         np.testing.assert_array_equal(again.query(volume), index.query(volume))
 
 
@@ -199,8 +203,9 @@ def test_a_call_sees_one_set_of_tolerances_and_threads_share_an_index():
             gmath.set_distance_tolerance(tol)
         assert all(len(set(call.result())) == 1 for call in calls)
         index = gmath.BoxIndex(large_boxes(20_000))
-        queries = pool.map(index.query, [clip, fence, bore, unit] * 8)
-        assert [q.tolist() for q in queries] == [index.query(v).tolist() for v in [clip, fence, bore, unit] * 8]
+        volumes = [clip, fence, bore, unit] * 8
+        queries = pool.map(index.query, volumes)
+        assert [q.tolist() for q in queries] == [index.query(v).tolist() for v in volumes]
 
 
 def test_ctrl_c_interrupts_a_long_call():
