@@ -2,6 +2,7 @@
 
 import concurrent.futures
 import copy
+import itertools
 import subprocess
 import sys
 import textwrap
@@ -199,8 +200,9 @@ def test_a_call_sees_one_set_of_tolerances_and_threads_share_an_index():
     volume = gmath.build_clip_volume(np.array([[-1.0, 0.0, 0.0, 3.0]]))
     with concurrent.futures.ThreadPoolExecutor(4) as pool:
         calls = [pool.submit(gmath.overlaps, volume, boxes, threads=2) for _ in range(20)]
-        for tol in (1e-5, 1e-6) * 10:
-            gmath.set_distance_tolerance(tol)
+        tolerances = itertools.cycle([1e-5, 1e-6])
+        while not all(call.done() for call in calls):
+            gmath.set_distance_tolerance(next(tolerances))
         assert all(len(set(call.result())) == 1 for call in calls)
         index = gmath.BoxIndex(large_boxes(20_000))
         volumes = [clip, fence, bore, unit] * 8
@@ -209,17 +211,28 @@ def test_a_call_sees_one_set_of_tolerances_and_threads_share_an_index():
 
 
 def test_ctrl_c_interrupts_a_long_call():
+    # A fence of 100 points takes its single call for every box: about 2 us
+    # a box, seconds for the whole array, so the interrupt lands mid-call.
     script = textwrap.dedent("""
-        import _thread, threading, numpy as np, gmath
-        boxes = np.random.default_rng(0).uniform(0, 1, (2_000_000, 6))
-        threading.Timer(0.2, _thread.interrupt_main).start()
+        import _thread, threading, time, numpy as np, gmath
+        a = np.linspace(0, 2 * np.pi, 101)[:-1]
+        ring = np.column_stack([6 * np.cos(a), 6 * np.sin(a), np.zeros(100)])
+        fence = gmath.build_pt_fence(np.vstack([ring, ring[:1]]), gmath.UnitVector(0, 0, 1), 4, -4)
+        boxes = np.random.default_rng(0).uniform(0, 1, (2**22, 6))
+        sent = []
+        def interrupt():
+            sent.append(time.perf_counter())
+            _thread.interrupt_main()
+        threading.Timer(0.3, interrupt).start()
         try:
-            for _ in range(1000):
-                gmath.overlaps(gmath.build_box(0, 0, 0, 1, 1, 1), boxes, threads=THREADS)
+            gmath.overlaps(fence, boxes, threads=THREADS)
+            print("finished")
         except KeyboardInterrupt:
-            print("interrupted")
+            print("interrupted after", time.perf_counter() - sent[0])
     """)
     for threads in ("1", "2"):
         out = subprocess.run([sys.executable, "-c", script.replace("THREADS", threads)],
-                             capture_output=True, text=True, timeout=120)
-        assert out.stdout.strip() == "interrupted", out.stderr
+                             capture_output=True, text=True, timeout=300)
+        words = out.stdout.split()
+        assert words[:2] == ["interrupted", "after"], out.stdout + out.stderr
+        assert float(words[2]) < 2.0  # the whole call takes several seconds
