@@ -33,6 +33,8 @@ void StartCall();
 // Raises the gmath exception of a non-zero code, with the last message the
 // call reported (or what failed, when it reported none).
 void Check(long code, const char* what);
+// Raises the gmath exception of a non-zero code with the given message.
+[[noreturn]] void Raise(long code, const std::string& message);
 
 // Exactly `count` doubles from a sequence or array (a numpy array of any
 // shape holding count values): the fields of a value, row by row.

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -23,6 +24,7 @@ void BindClipVolume(py::module_& m) {
       "overlaps(box) answers True unless one plane has the whole box more than the distance\n"
       "tolerance outside (a conservative test); contains(box) asks every corner to be inside\n"
       "within that tolerance. Tolerances are read at each call (see gmath.tolerances).");
+  BindText(clip, "GClipVolume");
   clip.def(py::init([](const py::object& planes) {
              return FromPlanes(planes, static_cast<std::size_t>(py::len(planes)));
            }),

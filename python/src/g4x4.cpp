@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -19,6 +20,7 @@ void BindG4x4(py::module_& m) {
   py::class_<G4x4> g4x4(m, "G4x4",
                         "A homogeneous 4x4 matrix (row vectors); converts from and to a (4, 4) "
                         "numpy array.");
+  BindText(g4x4, "G4x4");
   g4x4.def(py::init([](const py::object& values) {
              G4x4 g{};
              ReadDoubles(values, g.m_matrix, 16, "G4x4");
@@ -35,9 +37,6 @@ void BindG4x4(py::module_& m) {
         for (std::size_t i = 0; i < 16; ++i) values[i] = g.m_matrix[i];
         return py::make_tuple(values);
       })
-      .def("__str__", [](const G4x4& g) { return ToText(g); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, G4x4{}); },
-                  py::arg("text"), "Reads the 16 numbers as printed.")
       .def("is_equal", [](const G4x4& a, const G4x4& b) { return a.IsEqual(b) != 0; },
            py::arg("other"))
       .def("is_valid", [](const G4x4& g) { return g.IsValid() != 0; })

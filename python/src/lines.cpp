@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 
@@ -7,6 +8,7 @@ void BindLines(py::module_& m) {
       m, "BoreLine",
       "A bore: the points within radius of the line point + t * direction, back <= t <= front.\n"
       "overlaps(box) and the containment tests widen the bore by the distance tolerance.");
+  BindText(line, "GBoreLine");
   line.def(py::init([](const GPosition& point, const GUnitVector& direction, double front,
                        double back, double radius) {
              return GBoreLine{point, direction, front, back, radius};
@@ -21,9 +23,6 @@ void BindLines(py::module_& m) {
       .def("_fields", [](const GBoreLine& b) {
         return py::make_tuple(b.m_point, b.m_direction, b.m_front, b.m_back, b.m_radius);
       })
-      .def("__str__", [](const GBoreLine& b) { return ToText(b); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GBoreLine{}); },
-                  py::arg("text"), "Reads the fields as bare numbers, in the printed order.")
       .def("evaluate", py::overload_cast<const GPosition&>(&GBoreLine::Evaluate, py::const_),
            py::arg("x"), "The parameter t of the foot of x on the line.")
       .def("evaluate", py::overload_cast<double>(&GBoreLine::Evaluate, py::const_), py::arg("t"),
@@ -84,14 +83,12 @@ void BindLines(py::module_& m) {
   py::class_<GBoreCone> cone(m, "BoreCone",
                              "A bore line seen from an eye point: the cone from the eye "
                              "through the bore's circle.");
+  BindText(cone, "GBoreCone");
   cone.def(py::init([](const GBoreLine& bore, const GPosition& eye) { return GBoreCone{bore, eye}; }),
            py::arg("bore_line"), py::arg("eye_point"))
       .def_readwrite("bore_line", &GBoreCone::m_boreLine)
       .def_readwrite("eye_point", &GBoreCone::m_eyePoint)
       .def("_fields", [](const GBoreCone& c) { return py::make_tuple(c.m_boreLine, c.m_eyePoint); })
-      .def("__str__", [](const GBoreCone& c) { return ToText(c); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GBoreCone{}); },
-                  py::arg("text"))
       .def("__imul__", [](GBoreCone& c, const GTransf& t) -> GBoreCone& { return c *= t; },
            py::is_operator())
       .def("__imul__", [](GBoreCone& c, const G4x4& g) -> GBoreCone& { return c *= g; },

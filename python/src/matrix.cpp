@@ -1,10 +1,12 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 
 void BindMatrix(py::module_& m) {
   py::class_<GMatrix> matrix(m, "Matrix",
                              "A 3x3 matrix; rows are the images of the axes (row vectors).");
+  BindText(matrix, "GMatrix");
   matrix
       .def(py::init([](const py::object& rows) {
              GMatrix mat{};

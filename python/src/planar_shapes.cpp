@@ -1,10 +1,12 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
 
 void BindMatrix2d(py::module_& m) {
   py::class_<GMatrix2d> matrix(m, "Matrix2d", "A 2x2 matrix (row vectors).");
+  BindText(matrix, "GMatrix2d");
   matrix
       .def(py::init([](const py::object& rows) {
              GMatrix2d x{};
@@ -22,9 +24,6 @@ void BindMatrix2d(py::module_& m) {
         return py::make_tuple(py::make_tuple(py::make_tuple(x.m_matrix[0][0], x.m_matrix[0][1]),
                                              py::make_tuple(x.m_matrix[1][0], x.m_matrix[1][1])));
       })
-      .def("__str__", [](const GMatrix2d& x) { return ToText(x); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GMatrix2d{}); },
-                  py::arg("text"))
       .def("__getitem__", [](const GMatrix2d& x, long i) { return x[Index(i, 2)]; })
       .def("transpose", &GMatrix2d::Transpose)
       .def("is_equal", [](const GMatrix2d& a, const GMatrix2d& b) { return a.IsEqual(b) != 0; },
@@ -58,6 +57,7 @@ void BindMatrix2d(py::module_& m) {
 
 void BindTransf2d(py::module_& m) {
   py::class_<GTransf2d> transf(m, "Transf2d", "A similarity transform of the plane.");
+  BindText(transf, "GTransf2d");
   transf
       .def(py::init([](const GMatrix2d& matrix, const GVector2d& translation, double scaling,
                        int hasRotation, int hasReflection, int hasShear) {
@@ -78,9 +78,6 @@ void BindTransf2d(py::module_& m) {
         return py::make_tuple(t.m_matrix, t.m_translation, t.m_scaling, t.m_hasRotation,
                               t.m_hasReflection, t.m_hasShear);
       })
-      .def("__str__", [](const GTransf2d& t) { return ToText(t); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GTransf2d{}); },
-                  py::arg("text"))
       .def("is_null", [](const GTransf2d& t) { return t.IsNull() != 0; })
       .def("is_identity", [](const GTransf2d& t) { return t.IsIdentity() != 0; })
       .def("is_equal", [](const GTransf2d& a, const GTransf2d& b) { return a.IsEqual(b) != 0; },
@@ -129,6 +126,7 @@ void BindTransf2d(py::module_& m) {
 
 void BindBox2d(py::module_& m) {
   py::class_<GBox2d> box(m, "Box2d", "An axis-aligned rectangle from low to high.");
+  BindText(box, "GBox2d");
   box.def(py::init([](const GPosition2d& low, const GPosition2d& high) {
             return GBox2d{low, high};
           }),
@@ -138,9 +136,6 @@ void BindBox2d(py::module_& m) {
       .def("_fields", [](const GBox2d& b) { return py::make_tuple(b.m_low, b.m_high); })
       .def("__getitem__", [](const GBox2d& b, long i) { return b[Index(i, 2)]; })
       .def("__len__", [](const GBox2d&) { return 2; })
-      .def("__str__", [](const GBox2d& b) { return ToText(b); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GBox2d{}); },
-                  py::arg("text"))
       .def("is_null", [](const GBox2d& b) { return b.IsNull() != 0; })
       .def("is_equal", [](const GBox2d& a, const GBox2d& b) { return a.IsEqual(b) != 0; },
            py::arg("other"))

@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -24,6 +25,7 @@ void BindXy(py::class_<T>& c) {
 
 void BindPlanarVectors(py::module_& m) {
   py::class_<GPosition2d> position(m, "Position2d", "A point in the plane (x, y).");
+  BindText(position, "GPosition2d");
   position.def(py::init([](double x, double y) { return GPosition2d{x, y}; }), py::arg("x") = 0.0,
                py::arg("y") = 0.0);
   BindXy(position);
@@ -48,6 +50,7 @@ void BindPlanarVectors(py::module_& m) {
            py::is_operator());
 
   py::class_<GVector2d> vector(m, "Vector2d", "A displacement in the plane (x, y).");
+  BindText(vector, "GVector2d");
   vector.def(py::init([](double x, double y) { return GVector2d{x, y}; }), py::arg("x") = 0.0,
              py::arg("y") = 0.0);
   BindXy(vector);
@@ -81,6 +84,7 @@ void BindPlanarVectors(py::module_& m) {
   py::class_<GUnitVector2d> unit(m, "UnitVector2d",
                                  "A direction in the plane; the constructor stores the fields "
                                  "as given, build_unit_vector_2d normalizes.");
+  BindText(unit, "GUnitVector2d");
   unit.def(py::init([](double x, double y) { return GUnitVector2d{x, y}; }), py::arg("x") = 0.0,
            py::arg("y") = 0.0);
   BindXy(unit);

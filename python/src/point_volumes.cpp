@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -64,9 +65,9 @@ py::array_t<double> PointsCopy(const O& owner) {
 }
 
 template <class O, class Field>
-O Parsed(const std::string& text, Field count) {
+O Parsed(const std::string& text, Field count, const char* what) {
   O owner(std::vector<GPosition>(kReadCapacity), {});
-  owner.value = FromText(text, owner.value);
+  owner.value = Parse(text, owner.value, what);
   owner.points.resize(std::min<std::size_t>(count(owner.value), kReadCapacity));
   owner.Aim();
   return owner;
@@ -78,7 +79,7 @@ void BindOwned(py::class_<O>& c) {
        "points", [](const py::object& self) { return PointsView(self.cast<const O&>(), self); },
        "The points as a read-only (n, 3) view.")
       .def_property_readonly("count", [](const O& o) { return o.points.size(); })
-      .def("__str__", [](const O& o) { return ToText(o.value); })
+      .def("__str__", [](const O& o) { return Str(o.value); }, kStrDoc)
       .def("__imul__", [](O& o, const GTransf& t) -> O& {
         o.value *= t;
         return o;
@@ -117,8 +118,8 @@ void BindFence(py::module_& m) {
                               f.value.m_back);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Fence>(text, [](const GPtFence& v) { return v.m_count; });
-      }, py::arg("text"), "Reads the fields as bare numbers, in the printed order.")
+        return Parsed<Fence>(text, [](const GPtFence& v) { return v.m_count; }, "GPtFence");
+      }, py::arg("text"), kParseDoc)
       .def("overlaps", [](const Fence& f, const GBox& b) { return (f.value && b) != 0; },
            py::arg("box"), "C++ fence && box: the box may meet the fence.")
       .def("find_planes", [](const Fence& f) {
@@ -172,8 +173,8 @@ void BindFrustum(py::module_& m) {
         return py::make_tuple(Fence(f.points, f.value.m_fence), f.value.m_eyePoint);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Frustum>(text, [](const GPtFrustum& v) { return v.m_fence.m_count; });
-      }, py::arg("text"))
+        return Parsed<Frustum>(text, [](const GPtFrustum& v) { return v.m_fence.m_count; }, "GPtFrustum");
+      }, py::arg("text"), kParseDoc)
       .def("range", [](const Frustum& f) { return PtFrustumRange(f.value); }, "The bounding box.");
   m.def("build_pt_frustum", [](const Fence& fence, const GPosition& eye) {
     Frustum f(std::vector<GPosition>(fence.points.size()), GPtFrustum{});
@@ -207,8 +208,8 @@ void BindPrism(py::module_& m) {
         return py::make_tuple(p.value.m_transf, PointsCopy(p), p.value.m_height);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Prism>(text, [](const GRtPrism& v) { return v.m_count; });
-      }, py::arg("text"))
+        return Parsed<Prism>(text, [](const GRtPrism& v) { return v.m_count; }, "GRtPrism");
+      }, py::arg("text"), kParseDoc)
       .def("range", [](const Prism& p) { return RtPrismRange(p.value); }, "The bounding box.");
   m.def("build_rt_prism", [](const GTransf& transf, const py::object& points, double height) {
     std::vector<GPosition> pts = Points(points);

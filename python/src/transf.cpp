@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 
@@ -6,6 +7,7 @@ void BindTransf(py::module_& m) {
   py::class_<GTransf> transf(
       m, "Transf",
       "A similarity transform: p * matrix * scaling + translation, with its flags.");
+  BindText(transf, "GTransf");
   transf
       .def(py::init([](const GMatrix& matrix, const GVector& translation, double scaling,
                        int hasRotation, int hasReflection, int hasShear) {
@@ -27,9 +29,6 @@ void BindTransf(py::module_& m) {
         return py::make_tuple(t.m_matrix, t.m_translation, t.m_scaling, t.m_hasRotation,
                               t.m_hasReflection, t.m_hasShear);
       })
-      .def("__str__", [](const GTransf& t) { return ToText(t); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GTransf{}); },
-                  py::arg("text"), "Reads the fields as bare numbers, in the printed order.")
       .def("is_null", [](const GTransf& t) { return t.IsNull() != 0; })
       .def("is_identity", [](const GTransf& t) { return t.IsIdentity() != 0; })
       .def("is_equal", [](const GTransf& a, const GTransf& b) { return a.IsEqual(b) != 0; },

@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -31,6 +32,7 @@ void BindProducts(py::class_<T>& c) {
 
 void BindVectors(py::module_& m) {
   py::class_<GPosition> position(m, "Position", "A point in space (x, y, z).");
+  BindText(position, "GPosition");
   position.def(py::init([](double x, double y, double z) { return GPosition{x, y, z}; }),
                py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(position);
@@ -46,6 +48,7 @@ void BindVectors(py::module_& m) {
       }, "The position (x, y, 0).");
 
   py::class_<GVector> vector(m, "Vector", "A displacement (x, y, z); not moved by translations.");
+  BindText(vector, "GVector");
   vector.def(py::init([](double x, double y, double z) { return GVector{x, y, z}; }),
              py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(vector);
@@ -75,6 +78,7 @@ void BindVectors(py::module_& m) {
   py::class_<GUnitVector> unit(m, "UnitVector",
                                "A direction (x, y, z) of length 1. The constructor stores the "
                                "fields as given; build_unit_vector normalizes.");
+  BindText(unit, "GUnitVector");
   unit.def(py::init([](double x, double y, double z) { return GUnitVector{x, y, z}; }),
            py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(unit);
