@@ -42,7 +42,8 @@ void BindClipVolume(py::module_& m) {
             return Array(&v.m_planes[0][0], {static_cast<py::ssize_t>(v.m_count), 4});
           },
           "The planes in use as a new (count, 4) array.")
-      .def_property_readonly("count", [](const GClipVolume& v) { return v.m_count; })
+      .def_property_readonly("count", [](const GClipVolume& v) { return v.m_count; },
+                             "How many plane rows are in use (above 6 counts as 6).")
       .def("_fields", [](const GClipVolume& v) {
         py::tuple rows(6);
         for (std::size_t i = 0; i < 6; ++i)

@@ -38,12 +38,14 @@ void BindG4x4(py::module_& m) {
         return py::make_tuple(values);
       })
       .def("is_equal", [](const G4x4& a, const G4x4& b) { return a.IsEqual(b) != 0; },
-           py::arg("other"))
-      .def("is_valid", [](const G4x4& g) { return g.IsValid() != 0; })
-      .def("is_invertible", [](const G4x4& g) { return g.IsInvertible() != 0; })
-      .def("has_rotation", [](const G4x4& g) { return g.HasRotation() != 0; })
-      .def("has_reflection", [](const G4x4& g) { return g.HasReflection() != 0; })
-      .def("inverse", &G4x4::Inverse)
+           py::arg("other"),
+           "Entries 0 to 14 within the relative tolerance once each matrix is divided by its "
+           "element 15.")
+      .def("is_valid", [](const G4x4& g) { return g.IsValid() != 0; }, "True when the linear block times element 15 has a determinant above the relative tolerance cubed (same test as is_invertible).")
+      .def("is_invertible", [](const G4x4& g) { return g.IsInvertible() != 0; }, "True when the linear block times element 15 has a determinant above the relative tolerance cubed.")
+      .def("has_rotation", [](const G4x4& g) { return g.HasRotation() != 0; }, "True when the linear block keeps handedness (determinant >= 0).")
+      .def("has_reflection", [](const G4x4& g) { return g.HasReflection() != 0; }, "True when the linear block mirrors (determinant <= 0).")
+      .def("inverse", &G4x4::Inverse, "The inverse; a singular matrix reports it and gets a generalized inverse, never infinities.")
       .def("__mul__", [](const G4x4& a, const G4x4& b) { return a * b; }, py::is_operator())
       .def("__mul__", [](const G4x4& a, const GTransf& t) { return a * t; }, py::is_operator())
       .def("__rmul__", [](const G4x4& b, const GTransf& t) { return t * b; }, py::is_operator())

@@ -15,11 +15,11 @@ void BindLines(py::module_& m) {
            }),
            py::arg("point"), py::arg("direction"), py::arg("front"), py::arg("back"),
            py::arg("radius"), "The fields as given; build_bore_line checks them.")
-      .def_readwrite("point", &GBoreLine::m_point)
-      .def_readwrite("direction", &GBoreLine::m_direction)
-      .def_readwrite("front", &GBoreLine::m_front)
-      .def_readwrite("back", &GBoreLine::m_back)
-      .def_readwrite("radius", &GBoreLine::m_radius)
+      .def_readwrite("point", &GBoreLine::m_point, "The reference point P on the axis; depths are measured from it.")
+      .def_readwrite("direction", &GBoreLine::m_direction, "The unit direction D of the axis.")
+      .def_readwrite("front", &GBoreLine::m_front, "The far depth along D from P; 1e30 or more is unbounded.")
+      .def_readwrite("back", &GBoreLine::m_back, "The near depth along D from P; -1e30 or less is unbounded.")
+      .def_readwrite("radius", &GBoreLine::m_radius, "How far from the axis a point may lie and still be in the bore.")
       .def("_fields", [](const GBoreLine& b) {
         return py::make_tuple(b.m_point, b.m_direction, b.m_front, b.m_back, b.m_radius);
       })
@@ -28,10 +28,12 @@ void BindLines(py::module_& m) {
       .def("evaluate", py::overload_cast<double>(&GBoreLine::Evaluate, py::const_), py::arg("t"),
            "The position point + t * direction.")
       .def("make_infinite", &GBoreLine::MakeInfinite, "Unbounds front and back in place.")
-      .def("is_infinite", [](const GBoreLine& b) { return b.IsInfinite() != 0; })
-      .def("is_null", [](const GBoreLine& b) { return b.IsNull() != 0; })
+      .def("is_infinite", [](const GBoreLine& b) { return b.IsInfinite() != 0; }, "True when either end is unbounded (front >= 1e30, back <= -1e30 or NaN).")
+      .def("is_null", [](const GBoreLine& b) { return b.IsNull() != 0; }, "True when it equals (is_equal) the null bore line: unbounded along x through the origin, radius the distance tolerance.")
       .def("is_equal", [](const GBoreLine& a, const GBoreLine& b) { return a.IsEqual(b) != 0; },
-           py::arg("other"))
+           py::arg("other"),
+           "Points and directions equal within the tolerances, depths and radius each closer "
+           "than the distance tolerance (two unbounded ends are equal).")
       .def("overlaps", [](const GBoreLine& b, const GBox& box) { return (b && box) != 0; },
            py::arg("box"), "C++ bore && box: the bore may meet the box.")
       .def("contains", [](const GBoreLine& b, const GPosition& x) { return (b >> x) != 0; },
@@ -86,8 +88,8 @@ void BindLines(py::module_& m) {
   BindText(cone, "GBoreCone");
   cone.def(py::init([](const GBoreLine& bore, const GPosition& eye) { return GBoreCone{bore, eye}; }),
            py::arg("bore_line"), py::arg("eye_point"))
-      .def_readwrite("bore_line", &GBoreCone::m_boreLine)
-      .def_readwrite("eye_point", &GBoreCone::m_eyePoint)
+      .def_readwrite("bore_line", &GBoreCone::m_boreLine, "The bore line whose circle the cone passes through.")
+      .def_readwrite("eye_point", &GBoreCone::m_eyePoint, "The apex of the cone, outside the slab between the depths.")
       .def("_fields", [](const GBoreCone& c) { return py::make_tuple(c.m_boreLine, c.m_eyePoint); })
       .def("__imul__", [](GBoreCone& c, const GTransf& t) -> GBoreCone& { return c *= t; },
            py::is_operator())

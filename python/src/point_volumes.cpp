@@ -78,7 +78,8 @@ void BindOwned(py::class_<O>& c) {
   c.def_property_readonly(
        "points", [](const py::object& self) { return PointsView(self.cast<const O&>(), self); },
        "The points as a read-only (n, 3) view.")
-      .def_property_readonly("count", [](const O& o) { return o.points.size(); })
+      .def_property_readonly("count", [](const O& o) { return o.points.size(); },
+                             "How many points, the closing repeat of the first included.")
       .def("__str__", [](const O& o) { return Str(o.value); }, kStrDoc)
       .def("__imul__", [](O& o, const GTransf& t) -> O& {
         o.value *= t;
@@ -106,13 +107,16 @@ void BindFence(py::module_& m) {
            "The fields as given (points copied); build_pt_fence checks them.")
       .def_property(
           "direction", [](const Fence& f) { return f.value.m_direction; },
-          [](Fence& f, const GUnitVector& u) { f.value.m_direction = u; })
+          [](Fence& f, const GUnitVector& u) { f.value.m_direction = u; },
+          "The unit direction the polygon is swept along.")
       .def_property(
           "front", [](const Fence& f) { return f.value.m_front; },
-          [](Fence& f, double v) { f.value.m_front = v; })
+          [](Fence& f, double v) { f.value.m_front = v; },
+          "The far depth along direction, measured from the first point.")
       .def_property(
           "back", [](const Fence& f) { return f.value.m_back; },
-          [](Fence& f, double v) { f.value.m_back = v; })
+          [](Fence& f, double v) { f.value.m_back = v; },
+          "The near depth along direction, measured from the first point.")
       .def("_fields", [](const Fence& f) {
         return py::make_tuple(PointsCopy(f), f.value.m_direction, f.value.m_front,
                               f.value.m_back);
@@ -168,7 +172,8 @@ void BindFrustum(py::module_& m) {
       }, "A copy of the fence.")
       .def_property(
           "eye_point", [](const Frustum& f) { return f.value.m_eyePoint; },
-          [](Frustum& f, const GPosition& p) { f.value.m_eyePoint = p; })
+          [](Frustum& f, const GPosition& p) { f.value.m_eyePoint = p; },
+          "The apex of the pyramid, outside the slab between the fence's depths.")
       .def("_fields", [](const Frustum& f) {
         return py::make_tuple(Fence(f.points, f.value.m_fence), f.value.m_eyePoint);
       })
@@ -184,7 +189,8 @@ void BindFrustum(py::module_& m) {
     Check(err, "BuildPtFrustum");
     f.Aim();
     return f;
-  }, py::arg("fence"), py::arg("eye_point"));
+  }, py::arg("fence"), py::arg("eye_point"),
+        "The frustum from the eye through the fence's points, with its own copy of them.");
 }
 
 void BindPrism(py::module_& m) {
@@ -200,10 +206,12 @@ void BindPrism(py::module_& m) {
            "The fields as given (points copied); build_rt_prism checks them.")
       .def_property(
           "transf", [](const Prism& p) { return p.value.m_transf; },
-          [](Prism& p, const GTransf& t) { p.value.m_transf = t; })
+          [](Prism& p, const GTransf& t) { p.value.m_transf = t; },
+          "Places the local polygon in the world: (local * matrix) * scaling + translation.")
       .def_property(
           "height", [](const Prism& p) { return p.value.m_height; },
-          [](Prism& p, double h) { p.value.m_height = h; })
+          [](Prism& p, double h) { p.value.m_height = h; },
+          "How far the polygon is swept along local +z.")
       .def("_fields", [](const Prism& p) {
         return py::make_tuple(p.value.m_transf, PointsCopy(p), p.value.m_height);
       })

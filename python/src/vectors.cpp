@@ -6,9 +6,9 @@ namespace {
 
 template <class T>
 void BindXyz(py::class_<T>& c) {
-  c.def_readwrite("x", &T::m_x)
-      .def_readwrite("y", &T::m_y)
-      .def_readwrite("z", &T::m_z)
+  c.def_readwrite("x", &T::m_x, "The x coordinate.")
+      .def_readwrite("y", &T::m_y, "The y coordinate.")
+      .def_readwrite("z", &T::m_z, "The z coordinate.")
       .def("__getitem__", [](const T& v, long i) { return v[Index(i, 3)]; })
       .def("__setitem__", [](T& v, long i, double value) { v[Index(i, 3)] = value; })
       .def("__len__", [](const T&) { return 3; })
