@@ -18,8 +18,9 @@ G4x4 Built(const char* what, Build build) {
 
 void BindG4x4(py::module_& m) {
   py::class_<G4x4> g4x4(m, "G4x4",
-                        "A homogeneous 4x4 matrix (row vectors); converts from and to a (4, 4) "
-                        "numpy array.");
+                        "A homogeneous 4x4 matrix (row vectors, translation in row 3, perspective in "
+                        "column 3); converts from and to a (4, 4) numpy array. Its tests compare "
+                        "within the relative tolerance after dividing by element 15.");
   BindText(g4x4, "G4x4");
   g4x4.def(py::init([](const py::object& values) {
              G4x4 g{};

@@ -84,7 +84,8 @@ void BindLines(py::module_& m) {
 
   py::class_<GBoreCone> cone(m, "BoreCone",
                              "A bore line seen from an eye point: the cone from the eye "
-                             "through the bore's circle.");
+                             "through the bore's circle about its axis at its point, cut at the "
+                             "bore's front and back depths (the eye lies outside them).");
   BindText(cone, "GBoreCone");
   cone.def(py::init([](const GBoreLine& bore, const GPosition& eye) { return GBoreCone{bore, eye}; }),
            py::arg("bore_line"), py::arg("eye_point"))

@@ -5,7 +5,8 @@ namespace gmath_py {
 
 void BindMatrix(py::module_& m) {
   py::class_<GMatrix> matrix(m, "Matrix",
-                             "A 3x3 matrix; rows are the images of the axes (row vectors).");
+                             "A 3x3 matrix; rows are the images of the axes (row vectors: p * m). Its "
+                             "tests compare entries within the relative tolerance.");
   BindText(matrix, "GMatrix");
   matrix
       .def(py::init([](const py::object& rows) {

@@ -5,7 +5,7 @@ namespace gmath_py {
 namespace {
 
 void BindMatrix2d(py::module_& m) {
-  py::class_<GMatrix2d> matrix(m, "Matrix2d", "A 2x2 matrix (row vectors).");
+  py::class_<GMatrix2d> matrix(m, "Matrix2d", "A 2x2 matrix (row vectors: p * m); its tests compare entries within the relative tolerance.");
   BindText(matrix, "GMatrix2d");
   matrix
       .def(py::init([](const py::object& rows) {
@@ -60,7 +60,8 @@ void BindMatrix2d(py::module_& m) {
 }
 
 void BindTransf2d(py::module_& m) {
-  py::class_<GTransf2d> transf(m, "Transf2d", "A similarity transform of the plane.");
+  py::class_<GTransf2d> transf(m, "Transf2d", "A similarity transform of the plane: p * matrix * scaling + translation, with flags "
+                                "that say whether it turns, mirrors or shears.");
   BindText(transf, "GTransf2d");
   transf
       .def(py::init([](const GMatrix2d& matrix, const GVector2d& translation, double scaling,
@@ -136,7 +137,8 @@ void BindTransf2d(py::module_& m) {
 }
 
 void BindBox2d(py::module_& m) {
-  py::class_<GBox2d> box(m, "Box2d", "An axis-aligned rectangle from low to high.");
+  py::class_<GBox2d> box(m, "Box2d", "An axis-aligned rectangle from low to high. Tests use the distance tolerance; "
+                              "a box inverted by more than it is null.");
   BindText(box, "GBox2d");
   box.def(py::init([](const GPosition2d& low, const GPosition2d& high) {
             return GBox2d{low, high};

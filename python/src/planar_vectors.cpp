@@ -24,7 +24,7 @@ void BindXy(py::class_<T>& c) {
 }  // namespace
 
 void BindPlanarVectors(py::module_& m) {
-  py::class_<GPosition2d> position(m, "Position2d", "A point in the plane (x, y).");
+  py::class_<GPosition2d> position(m, "Position2d", "A point in the plane (x, y); is_equal accepts points within the distance tolerance.");
   BindText(position, "GPosition2d");
   position.def(py::init([](double x, double y) { return GPosition2d{x, y}; }), py::arg("x") = 0.0,
                py::arg("y") = 0.0);
@@ -50,7 +50,7 @@ void BindPlanarVectors(py::module_& m) {
       .def("__imul__", [](GPosition2d& p, const G4x4& g) -> GPosition2d& { return p *= g; },
            py::is_operator());
 
-  py::class_<GVector2d> vector(m, "Vector2d", "A displacement in the plane (x, y).");
+  py::class_<GVector2d> vector(m, "Vector2d", "A displacement in the plane (x, y); * is the cross product, % the dot product.");
   BindText(vector, "GVector2d");
   vector.def(py::init([](double x, double y) { return GVector2d{x, y}; }), py::arg("x") = 0.0,
              py::arg("y") = 0.0);

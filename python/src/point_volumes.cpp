@@ -160,7 +160,8 @@ void BindFence(py::module_& m) {
 
 void BindFrustum(py::module_& m) {
   py::class_<Frustum> frustum(m, "PtFrustum",
-                              "A fence seen from an eye point. It owns a copy of its points.");
+                              "A fence seen from an eye point: the pyramid from the eye through the fence's "
+                              "points, cut at its front and back depths. It owns a copy of its points.");
   BindOwned(frustum);
   frustum
       .def(py::init([](const Fence& fence, const GPosition& eye) {

@@ -31,7 +31,8 @@ void BindProducts(py::class_<T>& c) {
 }  // namespace
 
 void BindVectors(py::module_& m) {
-  py::class_<GPosition> position(m, "Position", "A point in space (x, y, z).");
+  py::class_<GPosition> position(m, "Position", "A point in space (x, y, z). Transforms move it; is_equal accepts points within the "
+                                "distance tolerance of each other.");
   BindText(position, "GPosition");
   position.def(py::init([](double x, double y, double z) { return GPosition{x, y, z}; }),
                py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
@@ -47,7 +48,8 @@ void BindVectors(py::module_& m) {
         return p;
       }, "The position (x, y, 0).");
 
-  py::class_<GVector> vector(m, "Vector", "A displacement (x, y, z); not moved by translations.");
+  py::class_<GVector> vector(m, "Vector", "A displacement (x, y, z): transforms turn and scale it but do not translate it. "
+                            "is_equal uses the distance tolerance, is_colinear and is_orthogonal the relative one.");
   BindText(vector, "GVector");
   vector.def(py::init([](double x, double y, double z) { return GVector{x, y, z}; }),
              py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
