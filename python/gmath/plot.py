@@ -17,8 +17,11 @@ fewer than six planes) end at the extent.
 from typing import Any, List, Optional, Sequence, Tuple
 
 import numpy as np
+from numpy.typing import NDArray
 
 import gmath
+
+Floats = NDArray[np.float64]
 
 HIT_COLOR = "tab:orange"
 MISS_COLOR = "tab:blue"
@@ -38,7 +41,7 @@ def new_axes(top: bool = False, size: Tuple[float, float] = (6.0, 5.0)) -> Any:
     return figure.add_subplot(projection="3d")
 
 
-def box_array(boxes: Any) -> np.ndarray:
+def box_array(boxes: Any) -> Floats:
     """An (n, 6) array (low x, y, z, high x, y, z) of a Box, Box values or an array."""
     if isinstance(boxes, gmath.Box):
         boxes = [boxes]
@@ -152,7 +155,7 @@ def _axes(ax: Any, top: bool) -> Tuple[Any, bool]:
     return ax, not hasattr(ax, "get_zlim")
 
 
-def _add(ax: Any, artist: Any, points: np.ndarray) -> Any:
+def _add(ax: Any, artist: Any, points: Floats) -> Any:
     """Adds artist and widens the axes' limits to points (when there are any)."""
     had_data = ax.has_data()
     if hasattr(ax, "add_collection3d"):
@@ -167,8 +170,8 @@ def _add(ax: Any, artist: Any, points: np.ndarray) -> Any:
     return artist
 
 
-def _faces(faces: List[np.ndarray], ax: Any, top: bool, style: Any,
-           clip: Optional[np.ndarray] = None) -> Any:
+def _faces(faces: List[Floats], ax: Any, top: bool, style: Any,
+           clip: Optional[Floats] = None) -> Any:
     if clip is not None:
         faces = [_clip(face, clip) for face in faces]
     faces = [face for face in faces if len(face) >= 3]
@@ -200,28 +203,28 @@ def _swept(points: Any, direction: Any, back: float, front: float, eye: Any, ax:
     return _faces(_sides(*caps), ax, top, style, clip)
 
 
-def _sides(low: np.ndarray, high: np.ndarray) -> List[np.ndarray]:
+def _sides(low: Floats, high: Floats) -> List[Floats]:
     n = len(low)
     return [low, high] + [np.array([low[i], low[(i + 1) % n], high[(i + 1) % n], high[i]])
                           for i in range(n)]
 
 
-def _open(points: np.ndarray) -> np.ndarray:
+def _open(points: Floats) -> Floats:
     """The polygon without its closing point (the first point repeated)."""
     return points[:-1] if len(points) > 1 and (points[0] == points[-1]).all() else points
 
 
-def _circle(center: Any, direction: Any, radius: float) -> np.ndarray:
+def _circle(center: Any, direction: Any, radius: float) -> Floats:
     d = np.asarray(tuple(direction))
     u = np.cross(d, [1.0, 0.0, 0.0] if abs(d[0]) < 0.9 else [0.0, 1.0, 0.0])
     u /= np.linalg.norm(u)
     v = np.cross(d, u)
     angles = np.linspace(0.0, 2.0 * np.pi, _SEGMENTS, endpoint=False)
-    return np.asarray(tuple(center)) + radius * (np.outer(np.cos(angles), u) +
-                                                 np.outer(np.sin(angles), v))
+    ring = np.outer(np.cos(angles), u) + np.outer(np.sin(angles), v)
+    return np.asarray(tuple(center), dtype=np.float64) + radius * ring
 
 
-def _extent_planes(ax: Any, top: bool, extent: Any) -> np.ndarray:
+def _extent_planes(ax: Any, top: bool, extent: Any) -> Floats:
     """The extent as six planes (a, b, c, d), inside where a*x + b*y + c*z + d >= 0."""
     if extent is None:
         x, y = ax.get_xlim(), ax.get_ylim()
@@ -234,18 +237,18 @@ def _extent_planes(ax: Any, top: bool, extent: Any) -> np.ndarray:
     return np.vstack([np.c_[eye, -low], np.c_[-eye, high]])
 
 
-def _reach(box: np.ndarray, origin: np.ndarray) -> float:
+def _reach(box: Floats, origin: Floats) -> float:
     """A depth past which any line through origin has left the extent."""
     low, high = -box[:3, 3], box[3:, 3]
     return float(np.linalg.norm(high - low) + np.linalg.norm((low + high) / 2 - origin))
 
 
-def _box_faces(box: np.ndarray) -> List[np.ndarray]:
+def _box_faces(box: Floats) -> List[Floats]:
     bounds = np.concatenate([-box[:3, 3], box[3:, 3]])
     return list(bounds[_FACES])
 
 
-def _plane_square(plane: np.ndarray, box: np.ndarray) -> np.ndarray:
+def _plane_square(plane: Floats, box: Floats) -> Floats:
     """A square on the plane, centred at the extent's centre's foot, wider than the extent."""
     n, d = plane[:3], plane[3]
     scale = np.dot(n, n)
@@ -254,10 +257,11 @@ def _plane_square(plane: np.ndarray, box: np.ndarray) -> np.ndarray:
     u = np.cross(n, [1.0, 0.0, 0.0] if abs(n[0]) < 0.9 * np.sqrt(scale) else [0.0, 1.0, 0.0])
     u *= np.linalg.norm(high - low) / np.linalg.norm(u)
     v = np.cross(n, u) / np.sqrt(scale)
-    return foot + np.array([u + v, v - u, -u - v, u - v])
+    square: Floats = np.array([u + v, v - u, -u - v, u - v], dtype=np.float64) + foot
+    return square
 
 
-def _clip(polygon: np.ndarray, planes: np.ndarray) -> np.ndarray:
+def _clip(polygon: Floats, planes: Floats) -> Floats:
     """The part of a convex polygon where every plane row (a, b, c, d) has
     a*x + b*y + c*z + d >= 0 (Sutherland-Hodgman)."""
     for plane in planes:

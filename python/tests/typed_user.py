@@ -3,6 +3,7 @@
 import numpy as np
 
 import gmath
+import gmath.plot
 
 
 def corners_inside(volume: gmath.ClipVolume, box: gmath.Box) -> bool:
@@ -20,6 +21,9 @@ def main() -> None:
     with gmath.capture_messages() as messages:
         gmath.build_unit_vector(0.0, 0.0, 0.0)
     print(len(messages), np.asarray(g).shape)
+    text: str = str(gmath.Position.parse(str(p)))
+    artist = gmath.plot.boxes(np.array([[0.0, 0, 0, 1, 1, 1]]), [True], top=True)
+    print(text, artist)
 
 
 if __name__ == "__main__":
