@@ -23,7 +23,9 @@ void BindClipVolume(py::module_& m) {
       "a*x + b*y + c*z + d >= 0.\n"
       "overlaps(box) answers True unless one plane has the whole box more than the distance\n"
       "tolerance outside (a conservative test); contains(box) asks every corner to be inside\n"
-      "within that tolerance. Tolerances are read at each call (see gmath.tolerances).");
+      "within that tolerance. Tolerances are read at each call (see gmath.tolerances).\n"
+      "v + w and v - w move it by a Vector; v * m, v * t and v * s map it by a Matrix, a\n"
+      "Transf or a scale; box in v (v >> box) is contains(box).");
   BindText(clip, "GClipVolume");
   clip.def(py::init([](const py::object& planes) {
              return FromPlanes(planes, static_cast<std::size_t>(py::len(planes)));

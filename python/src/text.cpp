@@ -38,10 +38,6 @@ void FinishRead(FILE* file, long err, const char* what) {
   Check(err, what);
 }
 
-}  // namespace gmath_py
-
-namespace gmath_py {
-
 TextScanner::TextScanner(std::string text, const char* what)
     : text_(std::move(text)), what_(what), labelled_(text_.find(':') != std::string::npos) {}
 
