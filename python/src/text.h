@@ -42,7 +42,7 @@ class TextScanner {
   }
   void Count(const char* format, std::uint32_t& count) { count = TakeCount(format, 100, count); }
   void Count(const char* format, std::uint8_t& count) {
-    count = static_cast<std::uint8_t>(TakeCount(format, 255, count));
+    count = static_cast<std::uint8_t>(TakeCount(format, 6, count));
   }
   void Point(const char* format, std::uint32_t index, GPosition& p);
   void Plane(const char* format, std::uint8_t index, double (&row)[4]);

@@ -54,9 +54,11 @@ def test_any_value_reaches_its_text_after_one_parse(template, data):
     ("1 2 3 4 5", gmath.RejectedError, "ends early"),
     ("1 2 3 4 5 6 7", gmath.RejectedError, "after the value"),
     ("GPtFence:\n number of points: 101", gmath.CapacityError, "above the 100"),
+    ("GClipVolume:\n number of planes: 7", gmath.CapacityError, "above the 6"),
 ])
 def test_parse_errors_say_where(text, error, where):
-    cls = gmath.PtFence if "Fence" in text else gmath.Box
+    cls = {"GPtFence": gmath.PtFence, "GClipVolume": gmath.ClipVolume}.get(text.split(":")[0],
+                                                                         gmath.Box)
     with pytest.raises(error, match=where):
         cls.parse(text)
 
