@@ -96,5 +96,3 @@ def complete(cls: Any) -> None:
     cls.__reduce__ = _reduce
     cls.__copy__ = _copy
     cls.__deepcopy__ = _deepcopy
-    if "__str__" not in cls.__dict__:
-        cls.__str__ = _repr

@@ -36,6 +36,8 @@ void StartCall();
 // Raises the gmath exception of a non-zero code, with the last message the
 // call reported (or what failed, when it reported none).
 void Check(long code, const char* what);
+// Raises the gmath exception of a non-zero code with the given message.
+[[noreturn]] void Raise(long code, const std::string& message);
 
 // While it lives, the messages reported on this thread are kept in order in
 // *messages instead of reaching Python: a call running without the GIL, or

@@ -1,23 +1,22 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 void BindBox(py::module_& m) {
   py::class_<GBox> box(m, "Box",
                        "An axis-aligned box from low to high. Tests use the distance "
                        "tolerance; a box inverted by more than it is null.");
+  BindText(box, "GBox");
   box.def(py::init([](const GPosition& low, const GPosition& high) { return GBox{low, high}; }),
           py::arg("low"), py::arg("high"), "The corners as given; build_box orders them.")
-      .def_readwrite("low", &GBox::m_low)
-      .def_readwrite("high", &GBox::m_high)
+      .def_readwrite("low", &GBox::m_low, "The corner with the smallest coordinates.")
+      .def_readwrite("high", &GBox::m_high, "The corner with the largest coordinates.")
       .def("_fields", [](const GBox& b) { return py::make_tuple(b.m_low, b.m_high); })
       .def("__getitem__", [](const GBox& b, long i) { return b[Index(i, 2)]; })
       .def("__len__", [](const GBox&) { return 2; })
-      .def("__str__", [](const GBox& b) { return ToText(b); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GBox{}); },
-                  py::arg("text"), "Reads the six numbers, low then high, as bare numbers.")
-      .def("is_null", [](const GBox& b) { return b.IsNull() != 0; })
+      .def("is_null", [](const GBox& b) { return b.IsNull() != 0; }, "True when high is below low by more than the distance tolerance on some axis (the empty box).")
       .def("is_equal", [](const GBox& a, const GBox& b) { return a.IsEqual(b) != 0; },
-           py::arg("other"))
+           py::arg("other"), "The lows and the highs each within the distance tolerance.")
       .def("corners", [](const GBox& b) {
         GPosition corners[8];
         b.GiveCorners(corners);

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -22,7 +23,10 @@ void BindClipVolume(py::module_& m) {
       "a*x + b*y + c*z + d >= 0.\n"
       "overlaps(box) answers True unless one plane has the whole box more than the distance\n"
       "tolerance outside (a conservative test); contains(box) asks every corner to be inside\n"
-      "within that tolerance. Tolerances are read at each call (see gmath.tolerances).");
+      "within that tolerance. Tolerances are read at each call (see gmath.tolerances).\n"
+      "v + w and v - w move it by a Vector; v * m, v * t and v * s map it by a Matrix, a\n"
+      "Transf or a scale; box in v (v >> box) is contains(box).");
+  BindText(clip, "GClipVolume");
   clip.def(py::init([](const py::object& planes) {
              return FromPlanes(planes, static_cast<std::size_t>(py::len(planes)));
            }),
@@ -40,7 +44,8 @@ void BindClipVolume(py::module_& m) {
             return Array(&v.m_planes[0][0], {static_cast<py::ssize_t>(v.m_count), 4});
           },
           "The planes in use as a new (count, 4) array.")
-      .def_property_readonly("count", [](const GClipVolume& v) { return v.m_count; })
+      .def_property_readonly("count", [](const GClipVolume& v) { return v.m_count; },
+                             "How many plane rows are in use (above 6 counts as 6).")
       .def("_fields", [](const GClipVolume& v) {
         py::tuple rows(6);
         for (std::size_t i = 0; i < 6; ++i)

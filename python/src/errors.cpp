@@ -66,9 +66,12 @@ void Deliver(std::vector<std::string>& messages) {
 
 void Check(long code, const char* what) {
   if (code == 0) return;
-  std::string message =
-      lastMessage.empty() ? std::string(what) + " failed with code " + std::to_string(code)
-                          : lastMessage;
+  Raise(code, lastMessage.empty()
+                  ? std::string(what) + " failed with code " + std::to_string(code)
+                  : lastMessage);
+}
+
+void Raise(long code, const std::string& message) {
   py::object errors = py::module_::import("gmath._errors");
   py::object error = errors.attr("error_of_code")(code, message);
   PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());

@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -17,8 +18,10 @@ G4x4 Built(const char* what, Build build) {
 
 void BindG4x4(py::module_& m) {
   py::class_<G4x4> g4x4(m, "G4x4",
-                        "A homogeneous 4x4 matrix (row vectors); converts from and to a (4, 4) "
-                        "numpy array.");
+                        "A homogeneous 4x4 matrix (row vectors, translation in row 3, perspective in "
+                        "column 3); converts from and to a (4, 4) numpy array. Its tests compare "
+                        "within the relative tolerance after dividing by element 15.");
+  BindText(g4x4, "G4x4");
   g4x4.def(py::init([](const py::object& values) {
              G4x4 g{};
              ReadDoubles(values, g.m_matrix, 16, "G4x4");
@@ -35,16 +38,15 @@ void BindG4x4(py::module_& m) {
         for (std::size_t i = 0; i < 16; ++i) values[i] = g.m_matrix[i];
         return py::make_tuple(values);
       })
-      .def("__str__", [](const G4x4& g) { return ToText(g); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, G4x4{}); },
-                  py::arg("text"), "Reads the 16 numbers as printed.")
       .def("is_equal", [](const G4x4& a, const G4x4& b) { return a.IsEqual(b) != 0; },
-           py::arg("other"))
-      .def("is_valid", [](const G4x4& g) { return g.IsValid() != 0; })
-      .def("is_invertible", [](const G4x4& g) { return g.IsInvertible() != 0; })
-      .def("has_rotation", [](const G4x4& g) { return g.HasRotation() != 0; })
-      .def("has_reflection", [](const G4x4& g) { return g.HasReflection() != 0; })
-      .def("inverse", &G4x4::Inverse)
+           py::arg("other"),
+           "Entries 0 to 14 within the relative tolerance once each matrix is divided by its "
+           "element 15.")
+      .def("is_valid", [](const G4x4& g) { return g.IsValid() != 0; }, "True when the linear block times element 15 has a determinant above the relative tolerance cubed (same test as is_invertible).")
+      .def("is_invertible", [](const G4x4& g) { return g.IsInvertible() != 0; }, "True when the linear block times element 15 has a determinant above the relative tolerance cubed.")
+      .def("has_rotation", [](const G4x4& g) { return g.HasRotation() != 0; }, "True when the linear block keeps handedness (determinant >= 0).")
+      .def("has_reflection", [](const G4x4& g) { return g.HasReflection() != 0; }, "True when the linear block mirrors (determinant <= 0).")
+      .def("inverse", &G4x4::Inverse, "The inverse; a singular matrix reports it and gets a generalized inverse, never infinities.")
       .def("__mul__", [](const G4x4& a, const G4x4& b) { return a * b; }, py::is_operator())
       .def("__mul__", [](const G4x4& a, const GTransf& t) { return a * t; }, py::is_operator())
       .def("__rmul__", [](const G4x4& b, const GTransf& t) { return t * b; }, py::is_operator())

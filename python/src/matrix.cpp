@@ -1,10 +1,13 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 
 void BindMatrix(py::module_& m) {
   py::class_<GMatrix> matrix(m, "Matrix",
-                             "A 3x3 matrix; rows are the images of the axes (row vectors).");
+                             "A 3x3 matrix; rows are the images of the axes (row vectors: p * m). Its "
+                             "tests compare entries within the relative tolerance.");
+  BindText(matrix, "GMatrix");
   matrix
       .def(py::init([](const py::object& rows) {
              GMatrix mat{};
@@ -27,14 +30,14 @@ void BindMatrix(py::module_& m) {
       })
       .def("__getitem__", [](const GMatrix& mat, long i) { return mat[Index(i, 3)]; },
            "Row i as a Vector.")
-      .def("transpose", &GMatrix::Transpose)
+      .def("transpose", &GMatrix::Transpose, "The transposed matrix (the inverse of a rotation).")
       .def("is_equal", [](const GMatrix& a, const GMatrix& b) { return a.IsEqual(b) != 0; },
            py::arg("other"), "True when every entry agrees within the relative tolerance.")
-      .def("is_null", [](const GMatrix& a) { return a.IsNull() != 0; })
-      .def("is_identity", [](const GMatrix& a) { return a.IsIdentity() != 0; })
+      .def("is_null", [](const GMatrix& a) { return a.IsNull() != 0; }, "True when every entry is within the relative tolerance of 0.")
+      .def("is_identity", [](const GMatrix& a) { return a.IsIdentity() != 0; }, "True when every entry is within the relative tolerance of the identity's.")
       .def("is_euclidean", [](const GMatrix& a) { return a.IsEuclidean() != 0; },
            "True for a rotation or reflection, possibly scaled.")
-      .def("determinant", [](const GMatrix& a) { return GetDeterminant(a); })
+      .def("determinant", [](const GMatrix& a) { return GetDeterminant(a); }, "The determinant: the signed volume scale of the map.")
       .def("__mul__", [](const GMatrix& a, const GMatrix& b) { return a * b; }, py::is_operator())
       .def("__imul__", [](GMatrix& a, const GMatrix& b) -> GMatrix& { return a *= b; },
            py::is_operator());

@@ -1,12 +1,13 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
 
 template <class T>
 void BindXy(py::class_<T>& c) {
-  c.def_readwrite("x", &T::m_x)
-      .def_readwrite("y", &T::m_y)
+  c.def_readwrite("x", &T::m_x, "The x coordinate.")
+      .def_readwrite("y", &T::m_y, "The y coordinate.")
       .def("__getitem__", [](const T& v, long i) { return v[Index(i, 2)]; })
       .def("__setitem__", [](T& v, long i, double value) { v[Index(i, 2)] = value; })
       .def("__len__", [](const T&) { return 2; })
@@ -23,13 +24,15 @@ void BindXy(py::class_<T>& c) {
 }  // namespace
 
 void BindPlanarVectors(py::module_& m) {
-  py::class_<GPosition2d> position(m, "Position2d", "A point in the plane (x, y).");
+  py::class_<GPosition2d> position(m, "Position2d", "A point in the plane (x, y); is_equal accepts points within the distance tolerance.");
+  BindText(position, "GPosition2d");
   position.def(py::init([](double x, double y) { return GPosition2d{x, y}; }), py::arg("x") = 0.0,
                py::arg("y") = 0.0);
   BindXy(position);
-  position.def("is_null", [](const GPosition2d& p) { return p.IsNull() != 0; })
+  position.def("is_null", [](const GPosition2d& p) { return p.IsNull() != 0; },
+                "True when the position equals (is_equal) (1e30, 1e30), the unset position.")
       .def("is_equal", [](const GPosition2d& p, const GPosition2d& q) { return p.IsEqual(q) != 0; },
-           py::arg("other"))
+           py::arg("other"), "True when the positions are within the distance tolerance.")
       .def("__add__", [](const GPosition2d& p, const GVector2d& v) { return p + v; },
            py::is_operator())
       .def("__radd__", [](const GPosition2d& p, const GVector2d& v) { return v + p; },
@@ -47,21 +50,24 @@ void BindPlanarVectors(py::module_& m) {
       .def("__imul__", [](GPosition2d& p, const G4x4& g) -> GPosition2d& { return p *= g; },
            py::is_operator());
 
-  py::class_<GVector2d> vector(m, "Vector2d", "A displacement in the plane (x, y).");
+  py::class_<GVector2d> vector(m, "Vector2d", "A displacement in the plane (x, y); * is the cross product, % the dot product.");
+  BindText(vector, "GVector2d");
   vector.def(py::init([](double x, double y) { return GVector2d{x, y}; }), py::arg("x") = 0.0,
              py::arg("y") = 0.0);
   BindXy(vector);
-  vector.def("is_null", [](const GVector2d& v) { return v.IsNull() != 0; })
+  vector.def("is_null", [](const GVector2d& v) { return v.IsNull() != 0; },
+              "True when both coordinates are within 50 DBL_EPSILON of 0, or tol when given.")
       .def("is_null", [](const GVector2d& v, double tol) { return v.IsNull(tol) != 0; },
            py::arg("tol"))
       .def("is_equal", [](const GVector2d& v, const GVector2d& w) { return v.IsEqual(w) != 0; },
-           py::arg("other"))
+           py::arg("other"), "True when the vectors differ by less than the distance tolerance.")
       .def("is_colinear", [](const GVector2d& v, const GVector2d& w) { return v.IsColinear(w) != 0; },
-           py::arg("other"))
+           py::arg("other"),
+           "True when the directions are parallel or opposite within the relative tolerance.")
       .def("is_orthogonal",
            [](const GVector2d& v, const GVector2d& w) { return v.IsOrthogonal(w) != 0; },
-           py::arg("other"))
-      .def("length", &GVector2d::GetLength)
+           py::arg("other"), "True when the directions are perpendicular within the relative tolerance.")
+      .def("length", &GVector2d::GetLength, "The Euclidean length.")
       .def("__iadd__", [](GVector2d& v, const GVector2d& w) -> GVector2d& { return v += w; },
            py::is_operator())
       .def("__isub__", [](GVector2d& v, const GVector2d& w) -> GVector2d& { return v -= w; },
@@ -81,6 +87,7 @@ void BindPlanarVectors(py::module_& m) {
   py::class_<GUnitVector2d> unit(m, "UnitVector2d",
                                  "A direction in the plane; the constructor stores the fields "
                                  "as given, build_unit_vector_2d normalizes.");
+  BindText(unit, "GUnitVector2d");
   unit.def(py::init([](double x, double y) { return GUnitVector2d{x, y}; }), py::arg("x") = 0.0,
            py::arg("y") = 0.0);
   BindXy(unit);
@@ -88,7 +95,7 @@ void BindPlanarVectors(py::module_& m) {
            py::is_operator())
       .def("__isub__", [](GUnitVector2d& u, const GVector2d& w) -> GUnitVector2d& { return u -= w; },
            py::is_operator())
-      .def("to_vector", [](const GUnitVector2d& u) { return static_cast<GVector2d>(u); });
+      .def("to_vector", [](const GUnitVector2d& u) { return static_cast<GVector2d>(u); }, "The same coordinates as a Vector2d.");
   vector.def(py::init([](const GUnitVector2d& u) { return static_cast<GVector2d>(u); }),
              py::arg("unit"));
   py::implicitly_convertible<GUnitVector2d, GVector2d>();

@@ -2,6 +2,7 @@
 
 #include "bindings.h"
 #include "owned.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
@@ -26,9 +27,9 @@ py::array_t<double> PointsCopy(const O& owner) {
 }
 
 template <class O, class Field>
-O Parsed(const std::string& text, Field count) {
+O Parsed(const std::string& text, Field count, const char* what) {
   O owner(std::vector<GPosition>(kReadCapacity), {});
-  owner.value = FromText(text, owner.value);
+  owner.value = Parse(text, owner.value, what);
   owner.points.resize(std::min<std::size_t>(count(owner.value), kReadCapacity));
   owner.Aim();
   return owner;
@@ -39,8 +40,9 @@ void BindOwned(py::class_<O>& c) {
   c.def_property_readonly(
        "points", [](const py::object& self) { return PointsView(self.cast<const O&>(), self); },
        "The points as a read-only (n, 3) view.")
-      .def_property_readonly("count", [](const O& o) { return o.points.size(); })
-      .def("__str__", [](const O& o) { return ToText(o.value); })
+      .def_property_readonly("count", [](const O& o) { return o.points.size(); },
+                             "How many points, the closing repeat of the first included.")
+      .def("__str__", [](const O& o) { return Str(o.value); }, kStrDoc)
       .def("__imul__", [](O& o, const GTransf& t) -> O& {
         o.value *= t;
         return o;
@@ -67,20 +69,23 @@ void BindFence(py::module_& m) {
            "The fields as given (points copied); build_pt_fence checks them.")
       .def_property(
           "direction", [](const Fence& f) { return f.value.m_direction; },
-          [](Fence& f, const GUnitVector& u) { f.value.m_direction = u; })
+          [](Fence& f, const GUnitVector& u) { f.value.m_direction = u; },
+          "The unit direction the polygon is swept along.")
       .def_property(
           "front", [](const Fence& f) { return f.value.m_front; },
-          [](Fence& f, double v) { f.value.m_front = v; })
+          [](Fence& f, double v) { f.value.m_front = v; },
+          "The far depth along direction, measured from the first point.")
       .def_property(
           "back", [](const Fence& f) { return f.value.m_back; },
-          [](Fence& f, double v) { f.value.m_back = v; })
+          [](Fence& f, double v) { f.value.m_back = v; },
+          "The near depth along direction, measured from the first point.")
       .def("_fields", [](const Fence& f) {
         return py::make_tuple(PointsCopy(f), f.value.m_direction, f.value.m_front,
                               f.value.m_back);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Fence>(text, [](const GPtFence& v) { return v.m_count; });
-      }, py::arg("text"), "Reads the fields as bare numbers, in the printed order.")
+        return Parsed<Fence>(text, [](const GPtFence& v) { return v.m_count; }, "GPtFence");
+      }, py::arg("text"), kParseDoc)
       .def("overlaps", [](const Fence& f, const GBox& b) { return (f.value && b) != 0; },
            py::arg("box"), "C++ fence && box: the box may meet the fence.")
       .def("find_planes", [](const Fence& f) {
@@ -117,7 +122,8 @@ void BindFence(py::module_& m) {
 
 void BindFrustum(py::module_& m) {
   py::class_<Frustum> frustum(m, "PtFrustum",
-                              "A fence seen from an eye point. It owns a copy of its points.");
+                              "A fence seen from an eye point: the pyramid from the eye through the fence's "
+                              "points, cut at its front and back depths. It owns a copy of its points.");
   BindOwned(frustum);
   frustum
       .def(py::init([](const Fence& fence, const GPosition& eye) {
@@ -129,13 +135,14 @@ void BindFrustum(py::module_& m) {
       }, "A copy of the fence.")
       .def_property(
           "eye_point", [](const Frustum& f) { return f.value.m_eyePoint; },
-          [](Frustum& f, const GPosition& p) { f.value.m_eyePoint = p; })
+          [](Frustum& f, const GPosition& p) { f.value.m_eyePoint = p; },
+          "The apex of the pyramid, outside the slab between the fence's depths.")
       .def("_fields", [](const Frustum& f) {
         return py::make_tuple(Fence(f.points, f.value.m_fence), f.value.m_eyePoint);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Frustum>(text, [](const GPtFrustum& v) { return v.m_fence.m_count; });
-      }, py::arg("text"))
+        return Parsed<Frustum>(text, [](const GPtFrustum& v) { return v.m_fence.m_count; }, "GPtFrustum");
+      }, py::arg("text"), kParseDoc)
       .def("range", [](const Frustum& f) { return PtFrustumRange(f.value); }, "The bounding box.");
   m.def("build_pt_frustum", [](const Fence& fence, const GPosition& eye) {
     Frustum f(std::vector<GPosition>(fence.points.size()), GPtFrustum{});
@@ -145,7 +152,8 @@ void BindFrustum(py::module_& m) {
     Check(err, "BuildPtFrustum");
     f.Aim();
     return f;
-  }, py::arg("fence"), py::arg("eye_point"));
+  }, py::arg("fence"), py::arg("eye_point"),
+        "The frustum from the eye through the fence's points, with its own copy of them.");
 }
 
 void BindPrism(py::module_& m) {
@@ -161,16 +169,18 @@ void BindPrism(py::module_& m) {
            "The fields as given (points copied); build_rt_prism checks them.")
       .def_property(
           "transf", [](const Prism& p) { return p.value.m_transf; },
-          [](Prism& p, const GTransf& t) { p.value.m_transf = t; })
+          [](Prism& p, const GTransf& t) { p.value.m_transf = t; },
+          "Places the local polygon in the world: (local * matrix) * scaling + translation.")
       .def_property(
           "height", [](const Prism& p) { return p.value.m_height; },
-          [](Prism& p, double h) { p.value.m_height = h; })
+          [](Prism& p, double h) { p.value.m_height = h; },
+          "How far the polygon is swept along local +z.")
       .def("_fields", [](const Prism& p) {
         return py::make_tuple(p.value.m_transf, PointsCopy(p), p.value.m_height);
       })
       .def_static("parse", [](const std::string& text) {
-        return Parsed<Prism>(text, [](const GRtPrism& v) { return v.m_count; });
-      }, py::arg("text"))
+        return Parsed<Prism>(text, [](const GRtPrism& v) { return v.m_count; }, "GRtPrism");
+      }, py::arg("text"), kParseDoc)
       .def("range", [](const Prism& p) { return RtPrismRange(p.value); }, "The bounding box.");
   m.def("build_rt_prism", [](const GTransf& transf, const py::object& points, double height) {
     std::vector<GPosition> pts = Points(points);

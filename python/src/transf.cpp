@@ -1,4 +1,5 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 
@@ -6,6 +7,7 @@ void BindTransf(py::module_& m) {
   py::class_<GTransf> transf(
       m, "Transf",
       "A similarity transform: p * matrix * scaling + translation, with its flags.");
+  BindText(transf, "GTransf");
   transf
       .def(py::init([](const GMatrix& matrix, const GVector& translation, double scaling,
                        int hasRotation, int hasReflection, int hasShear) {
@@ -17,25 +19,22 @@ void BindTransf(py::module_& m) {
            py::arg("matrix"), py::arg("translation"), py::arg("scaling"),
            py::arg("has_rotation") = 0, py::arg("has_reflection") = 0, py::arg("has_shear") = 0,
            "The fields as given; build_transf and the *_transf functions compute them.")
-      .def_readwrite("matrix", &GTransf::m_matrix)
-      .def_readwrite("translation", &GTransf::m_translation)
-      .def_readwrite("scaling", &GTransf::m_scaling)
-      .def_readwrite("has_rotation", &GTransf::m_hasRotation)
-      .def_readwrite("has_reflection", &GTransf::m_hasReflection)
-      .def_readwrite("has_shear", &GTransf::m_hasShear)
+      .def_readwrite("matrix", &GTransf::m_matrix, "The linear part, applied before the scaling (row vectors).")
+      .def_readwrite("translation", &GTransf::m_translation, "Added after the linear part and the scaling.")
+      .def_readwrite("scaling", &GTransf::m_scaling, "The uniform scale applied after the matrix.")
+      .def_readwrite("has_rotation", &GTransf::m_hasRotation, "Flag: the matrix may turn (1) or is known not to (0).")
+      .def_readwrite("has_reflection", &GTransf::m_hasReflection, "Flag: the matrix mirrors (1); equality compares it.")
+      .def_readwrite("has_shear", &GTransf::m_hasShear, "Flag: the matrix may shear, so it is not a similarity (1).")
       .def("_fields", [](const GTransf& t) {
         return py::make_tuple(t.m_matrix, t.m_translation, t.m_scaling, t.m_hasRotation,
                               t.m_hasReflection, t.m_hasShear);
       })
-      .def("__str__", [](const GTransf& t) { return ToText(t); })
-      .def_static("parse", [](const std::string& text) { return FromText(text, GTransf{}); },
-                  py::arg("text"), "Reads the fields as bare numbers, in the printed order.")
-      .def("is_null", [](const GTransf& t) { return t.IsNull() != 0; })
-      .def("is_identity", [](const GTransf& t) { return t.IsIdentity() != 0; })
+      .def("is_null", [](const GTransf& t) { return t.IsNull() != 0; }, "True when it equals (is_equal) the all-zero transform with every flag 0.")
+      .def("is_identity", [](const GTransf& t) { return t.IsIdentity() != 0; }, "True when it equals (is_equal) the identity transform.")
       .def("is_equal", [](const GTransf& a, const GTransf& b) { return a.IsEqual(b) != 0; },
            py::arg("other"), "True when the transforms agree within the tolerances.")
-      .def("is_invertible", [](const GTransf& t) { return t.IsInvertible() != 0; })
-      .def("inverse", &GTransf::Inverse)
+      .def("is_invertible", [](const GTransf& t) { return t.IsInvertible() != 0; }, "True when the scaling is at least DBL_EPSILON and the matrix is a scaled rotation or reflection.")
+      .def("inverse", &GTransf::Inverse, "The inverse map q -> ((q - t) M^T) / s; a non-invertible transform reports it and goes on.")
       .def("__mul__", [](const GTransf& a, const GTransf& b) { return a * b; }, py::is_operator(),
            "a * b: a first, then b.")
       .def("__imul__", [](GTransf& a, const GTransf& b) -> GTransf& { return a *= b; },

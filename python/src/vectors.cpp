@@ -1,13 +1,14 @@
 #include "bindings.h"
+#include "text.h"
 
 namespace gmath_py {
 namespace {
 
 template <class T>
 void BindXyz(py::class_<T>& c) {
-  c.def_readwrite("x", &T::m_x)
-      .def_readwrite("y", &T::m_y)
-      .def_readwrite("z", &T::m_z)
+  c.def_readwrite("x", &T::m_x, "The x coordinate.")
+      .def_readwrite("y", &T::m_y, "The y coordinate.")
+      .def_readwrite("z", &T::m_z, "The z coordinate.")
       .def("__getitem__", [](const T& v, long i) { return v[Index(i, 3)]; })
       .def("__setitem__", [](T& v, long i, double value) { v[Index(i, 3)] = value; })
       .def("__len__", [](const T&) { return 3; })
@@ -30,7 +31,9 @@ void BindProducts(py::class_<T>& c) {
 }  // namespace
 
 void BindVectors(py::module_& m) {
-  py::class_<GPosition> position(m, "Position", "A point in space (x, y, z).");
+  py::class_<GPosition> position(m, "Position", "A point in space (x, y, z). Transforms move it; is_equal accepts points within the "
+                                "distance tolerance of each other.");
+  BindText(position, "GPosition");
   position.def(py::init([](double x, double y, double z) { return GPosition{x, y, z}; }),
                py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(position);
@@ -45,7 +48,9 @@ void BindVectors(py::module_& m) {
         return p;
       }, "The position (x, y, 0).");
 
-  py::class_<GVector> vector(m, "Vector", "A displacement (x, y, z); not moved by translations.");
+  py::class_<GVector> vector(m, "Vector", "A displacement (x, y, z): transforms turn and scale it but do not translate it. "
+                            "is_equal uses the distance tolerance, is_colinear and is_orthogonal the relative one.");
+  BindText(vector, "GVector");
   vector.def(py::init([](double x, double y, double z) { return GVector{x, y, z}; }),
              py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(vector);
@@ -75,6 +80,7 @@ void BindVectors(py::module_& m) {
   py::class_<GUnitVector> unit(m, "UnitVector",
                                "A direction (x, y, z) of length 1. The constructor stores the "
                                "fields as given; build_unit_vector normalizes.");
+  BindText(unit, "GUnitVector");
   unit.def(py::init([](double x, double y, double z) { return GUnitVector{x, y, z}; }),
            py::arg("x") = 0.0, py::arg("y") = 0.0, py::arg("z") = 0.0);
   BindXyz(unit);

@@ -4,6 +4,7 @@ import numpy as np
 import numpy.typing as npt
 
 import gmath
+import gmath.plot
 
 
 def corners_inside(volume: gmath.ClipVolume, box: gmath.Box) -> bool:
@@ -27,6 +28,9 @@ def main() -> None:
     hits: npt.NDArray[np.int64] = index.query(volume)
     moved_boxes = gmath.transform_boxes(gmath.translate_transf(gmath.Vector(1.0, 0.0, 0.0)), boxes)
     print(flags, hits, moved_boxes.shape, len(index))
+    text: str = str(gmath.Position.parse(str(p)))
+    artist = gmath.plot.boxes(np.array([[0.0, 0, 0, 1, 1, 1]]), [True], top=True)
+    print(text, artist)
 
 
 if __name__ == "__main__":
