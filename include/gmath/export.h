@@ -1,6 +1,9 @@
 #ifndef GMATH_EXPORT_H
 #define GMATH_EXPORT_H
 
+/// \file
+/// The visibility mark of everything the library exports.
+
 /* GMATH_API marks everything that crosses the library boundary. The library
    is built with hidden visibility, so only what carries it is exported.
    A static build defines GMATH_STATIC for the library and its users. */

@@ -1,6 +1,9 @@
 #ifndef GMATH_TEXTIO_H
 #define GMATH_TEXTIO_H
 
+/// \file
+/// Text dump and load of the value types, in the C locale whatever the process locale.
+
 #include <cstdio>
 
 #include "gmath/core3d/box.h"

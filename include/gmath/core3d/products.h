@@ -1,6 +1,9 @@
 #ifndef GMATH_CORE3D_PRODUCTS_H
 #define GMATH_CORE3D_PRODUCTS_H
 
+/// \file
+/// Positions, vectors and unit vectors moved by matrices, transforms and G4x4 matrices.
+
 #include "gmath/core3d/matrix.h"
 #include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"
@@ -29,18 +32,18 @@ GMATH_API GPosition operator^(const GPosition& p, const GTransf& t);
 GMATH_API GPosition operator*(const G4x4& g, const GPosition& p);
 GMATH_API GPosition operator*(const GPosition& p, const G4x4& g);
 
-// (v·M)·s: no translation.
+/// (v·M)·s: no translation.
 GMATH_API GVector operator*(const GVector& v, const GTransf& t);
 GMATH_API GVector operator^(const GVector& v, const GTransf& t);
 GMATH_API GVector operator*(const G4x4& g, const GVector& v);
 GMATH_API GVector operator*(const GVector& v, const G4x4& g);
 
-// u·M and M·u, renormalized.
+/// u·M and M·u, renormalized.
 GMATH_API GUnitVector operator*(const GUnitVector& u, const GMatrix& m);
 GMATH_API GUnitVector operator*(const GMatrix& m, const GUnitVector& u);
-// u·m_matrix renormalized: the scaling (even a negative one) and the
-// translation play no part. A shearing transform reports "GUnitVector:
-// multiplying by trans, trans has Shear" and is applied all the same.
+/// u·m_matrix renormalized: the scaling (even a negative one) and the
+/// translation play no part. A shearing transform reports "GUnitVector:
+/// multiplying by trans, trans has Shear" and is applied all the same.
 GMATH_API GUnitVector operator*(const GUnitVector& u, const GTransf& t);
 GMATH_API GUnitVector operator^(const GUnitVector& u, const GTransf& t);
 GMATH_API GUnitVector operator*(const GUnitVector& u, const G4x4& g);
