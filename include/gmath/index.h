@@ -42,11 +42,17 @@
 /// file that cannot be opened, read or written.
 typedef struct tagGBoxIndex GBoxIndex;
 
+/// The result codes of the index calls.
 enum : long {
+  /// The call did what it was asked.
   kBoxIndexOk = 0,
+  /// An argument was rejected (a null pointer where an array or index is needed).
   kBoxIndexBadArgument = 2,
+  /// Memory ran out; nothing was built or read.
   kBoxIndexNoMemory = 3,
+  /// The file is no index of this version, or is damaged; a message says which.
   kBoxIndexBadFile = 4,
+  /// The file could not be opened, read or written.
   kBoxIndexFileError = 5
 };
 
@@ -54,7 +60,9 @@ enum : long {
 /// smaller of the depths of the box's low and high corners, grown by the
 /// bore's radius, the stretch that bore & box cuts.
 typedef struct tagGBoxIndexHit {
+  /// The depth along the bore at which it enters the box.
   double m_depth;
+  /// The caller's id of the box.
   std::uint64_t m_id;
 } GBoxIndexHit;
 
@@ -71,6 +79,7 @@ GMATH_API void FreeBoxIndex(GBoxIndex* index);
 /// The number of boxes the index holds (0 for null).
 GMATH_API std::uint64_t BoxIndexCount(const GBoxIndex* index);
 
+///@{
 /// The ids of the boxes the volume selects, ascending: the smallest
 /// min(capacity, total) of them are written to ids, and the total is
 /// returned. Capacity 0 (ids may then be null) asks for the size alone. A null
@@ -89,7 +98,9 @@ GMATH_API std::uint64_t QueryBoxIndex(const GBoxIndex* index, const GPtFrustum& 
                                       std::uint64_t* ids, std::uint64_t capacity);
 GMATH_API std::uint64_t QueryBoxIndex(const GBoxIndex* index, const GRtPrism& prism,
                                       std::uint64_t* ids, std::uint64_t capacity);
+///@}
 
+///@{
 /// The same selections handed to visitor one id at a time, in no particular
 /// order, until it returns 0. Returns the number of ids handed over.
 GMATH_API std::uint64_t VisitBoxIndex(const GBoxIndex* index, const GBox& box,
@@ -106,6 +117,7 @@ GMATH_API std::uint64_t VisitBoxIndex(const GBoxIndex* index, const GPtFrustum& 
                                       GBoxIndexVisitor visitor, void* context);
 GMATH_API std::uint64_t VisitBoxIndex(const GBoxIndex* index, const GRtPrism& prism,
                                       GBoxIndexVisitor visitor, void* context);
+///@}
 
 /// The boxes bore && box selects, nearest first: by entry depth, then id (a
 /// NaN depth after every number). The first min(capacity, total) are written

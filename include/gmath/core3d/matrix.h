@@ -16,19 +16,22 @@
 /// Nine doubles, row by row. Matrices act on row vectors from the right
 /// (v·M), so row i is the image of axis i and A·B applies A first.
 typedef struct GMATH_API tagGMatrix {
-  double m_matrix[3][3];
+  double m_matrix[3][3];  ///< Entry [i][j] is row i, column j.
 
   /// A copy of row i; any index other than 0, 1, 2 reports
   /// "GMatrix: index out of range" and gives row 2.
   GVector operator[](unsigned int i) const;
+  /// Rows and columns swapped: the inverse of an orthogonal matrix.
   tagGMatrix Transpose() const;
   /// Every entry within resnor of other's (absolute, per entry; a NaN
   /// difference counts as within).
   int IsEqual(const tagGMatrix& other) const;
+  ///@{
   /// IsEqual to the zero matrix and to the identity: every entry within
   /// resnor, so a matrix holding NaN answers 1 to both.
   int IsNull() const;
   int IsIdentity() const;
+  ///@}
   /// A rotation or reflection: ortho-scaled (CheckOrthoScale) with a scale
   /// within resnor of 1.
   int IsEuclidean() const;
@@ -36,20 +39,26 @@ typedef struct GMATH_API tagGMatrix {
   tagGMatrix& operator*=(const tagGMatrix& b);
 } GMatrix;
 
+///@{
 /// placement 0: a, b, c are the rows; any other placement: the columns.
 /// Nothing is tested or normalized.
 GMATH_API GMatrix BuildMatrix(const GUnitVector& a, const GUnitVector& b, const GUnitVector& c,
                               int placement);
 GMATH_API GMatrix BuildMatrix(const GVector& a, const GVector& b, const GVector& c, int placement);
+///@}
 
+/// The signed volume factor of the map: negative for a reflection, 0 for a singular matrix.
 GMATH_API double GetDeterminant(const GMatrix& m);
+/// The product a·b, which applies a first and then b to a row vector.
 GMATH_API GMatrix operator*(const GMatrix& a, const GMatrix& b);
 
+///@{
 /// Right-handed rotation about an axis through the origin. |cosine| or |sine|
 /// above 1 reports "GMatrix: abs(cosine or sine of angle) > 1.0"; the matrix
 /// is built from the given numbers all the same.
 GMATH_API GMatrix Rotation(double cosine, double sine, const GUnitVector& axis);
 GMATH_API GMatrix Rotation(double angle, const GUnitVector& axis);
+///@}
 /// I - 2 n nᵀ, with the normal used as given.
 GMATH_API GMatrix Reflection(const GUnitVector& normal);
 

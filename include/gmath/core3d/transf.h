@@ -12,23 +12,24 @@
 
 // ---------------------------------------------------------------------------
 // Similarity transforms
-//
-// A position p maps to (p·m_matrix)·m_scaling + m_translation. The flags
-// record what the linear part is: a rotation (positive determinant), a
-// reflection (negative) and whether it shears. The structure enforces
-// nothing; Gassert_valid says whether a transform is well formed.
 // ---------------------------------------------------------------------------
 
 // The planar transform, for the conversions (gmath/planar/transf2d.h).
 struct tagGTransf2d;
 
+/// A similarity transform: a position p maps to (p·m_matrix)·m_scaling +
+/// m_translation.
+///
+/// The flags record what the linear part is: a rotation (positive
+/// determinant), a reflection (negative) and whether it shears. The structure
+/// enforces nothing; Gassert_valid says whether a transform is well formed.
 typedef struct GMATH_API tagGTransf {
-  GMatrix m_matrix;
-  GVector m_translation;
-  double m_scaling;
-  unsigned char m_hasRotation;
-  unsigned char m_hasReflection;
-  unsigned char m_hasShear;
+  GMatrix m_matrix;            ///< The linear part, orthogonal in a well-formed transform.
+  GVector m_translation;       ///< Added last, after the matrix and the scaling.
+  double m_scaling;            ///< The uniform scale applied after the matrix.
+  unsigned char m_hasRotation;    ///< 1 when the matrix's determinant is positive.
+  unsigned char m_hasReflection;  ///< 1 when the matrix's determinant is negative.
+  unsigned char m_hasShear;       ///< 1 when the matrix is not orthogonal.
 
   /// IsEqual to all zeros with every flag 0.
   int IsNull() const;
@@ -52,7 +53,7 @@ typedef struct GMATH_API tagGTransf {
   /// all-zero transform when g is not a similarity. No message.
   tagGTransf& operator=(const tagG4x4& g);
 
-  /// Planar conversions (planar/convert.cpp)
+  // Planar conversions (planar/convert.cpp)
   /// The transform of the xy-plane: the upper-left 2x2 block, the x and y
   /// translation, the scaling and the shear flag, with rotation or reflection
   /// from the sign of the 2x2 determinant (zero counts as a rotation). The
@@ -64,20 +65,32 @@ typedef struct GMATH_API tagGTransf {
   void Convert3d(const tagGTransf2d& t2);
 } GTransf;
 
-/// Each int flag is stored as its low 8 bits.
+/// The transform of the given parts, taken as given and not checked. Each int
+/// flag is stored as its low 8 bits.
 GMATH_API GTransf BuildTransf(const GMatrix& m, const GVector& t, double s, int hasRotation,
                               int hasReflection, int hasShear);
+/// Uniform scaling about the origin by s.
 GMATH_API GTransf ScaleTransf(double s);
 /// Scales about c: p -> c + s (p - c).
 GMATH_API GTransf ScaleTransf(double s, const GPosition& c);
+///@{
+/// Right-handed rotation about an axis through the origin, by its cosine and
+/// sine or by its angle in radians (see Rotation).
 GMATH_API GTransf RotateTransf(double cosine, double sine, const GUnitVector& axis);
 GMATH_API GTransf RotateTransf(double angle, const GUnitVector& axis);
+///@}
+///@{
 /// Rotations about an axis through c: p -> (p - c)·R + c.
 GMATH_API GTransf RotateTransf(double cosine, double sine, const GUnitVector& axis,
                                const GPosition& c);
 GMATH_API GTransf RotateTransf(double angle, const GUnitVector& axis, const GPosition& c);
+///@}
+///@{
+/// Mirror in the plane of the given normal through the origin, or through c.
 GMATH_API GTransf ReflectTransf(const GUnitVector& normal);
 GMATH_API GTransf ReflectTransf(const GUnitVector& normal, const GPosition& c);
+///@}
+/// Moves every position by t and leaves vectors alone.
 GMATH_API GTransf TranslateTransf(const GVector& t);
 /// From the local coordinates of a frame to global ones. The x axis is used
 /// as given; the y axis is made perpendicular to it and the z axis completes
@@ -99,8 +112,8 @@ GMATH_API void Gassert_valid(const GTransf& t);
 GMATH_API void Gassert_valid(const GTransf& t, int* valid);
 
 namespace gmath::detail {
-/// The size is the flags' end rounded up to the alignment of double, which
-/// is 8 on Windows and 64-bit targets and 4 in 32-bit System V structures.
+// The size is the flags' end rounded up to the alignment of double, which
+// is 8 on Windows and 64-bit targets and 4 in 32-bit System V structures.
 constexpr std::size_t kTransfEnd = offsetof(GTransf, m_hasShear) + 1;
 constexpr std::size_t kTransfAlign = alignof(GTransf);
 }  // namespace gmath::detail

@@ -32,25 +32,29 @@ struct tagGUnitVector2d;
 
 /// A point. (1e30, 1e30, 1e30) is the null (undefined) position.
 typedef struct GMATH_API tagGPosition {
-  double m_x;
-  double m_y;
-  double m_z;
+  double m_x;  ///< The x coordinate, in the caller's length unit.
+  double m_y;  ///< The y coordinate.
+  double m_z;  ///< The z coordinate.
 
+  ///@{
   /// Coordinate i (0 x, 1 y, 2 z); any other index reports
   /// "GPosition: index out of bounds" and gives z.
   double operator[](unsigned int i) const;
   double& operator[](unsigned int i);
+  ///@}
   /// IsEqual to (1e30, 1e30, 1e30).
   int IsNull() const;
   /// Squared distance to q <= resabs².
   int IsEqual(const tagGPosition& q) const;
 
+  ///@{
   /// Moved by a matrix (p·M), a transform ((p·M)·s + t) or a G4x4 (G * p).
   tagGPosition& operator*=(const tagGMatrix& m);
   tagGPosition& operator*=(const tagGTransf& t);
   tagGPosition& operator*=(const tagG4x4& g);
+  ///@}
 
-  /// Planar conversions (planar/convert.cpp)
+  // Planar conversions (planar/convert.cpp)
   /// (x, y); reports "Convert2d: GPosition z coordinate > distanceTolerance"
   /// when |z| > resabs, and converts all the same.
   tagGPosition2d Convert2d() const;
@@ -60,13 +64,15 @@ typedef struct GMATH_API tagGPosition {
 
 /// A displacement.
 typedef struct GMATH_API tagGVector {
-  double m_x;
-  double m_y;
-  double m_z;
+  double m_x;  ///< The x component.
+  double m_y;  ///< The y component.
+  double m_z;  ///< The z component.
 
+  ///@{
   /// As for GPosition, reporting "GVector: index is out of range".
   double operator[](unsigned int i) const;
   double& operator[](unsigned int i);
+  ///@}
   /// Exact null: every |coordinate| <= 50 DBL_EPSILON, then the squared
   /// length <= (50 DBL_EPSILON)².
   int IsNull() const;
@@ -82,13 +88,15 @@ typedef struct GMATH_API tagGVector {
   /// Guarded division, see operator/.
   tagGVector& operator/=(double s);
 
+  ///@{
   /// Moved by a matrix (v·M), a transform ((v·M)·s, no translation) or a
   /// G4x4 (G * v).
   tagGVector& operator*=(const tagGMatrix& m);
   tagGVector& operator*=(const tagGTransf& t);
   tagGVector& operator*=(const tagG4x4& g);
+  ///@}
 
-  /// Planar conversions (planar/convert.cpp)
+  // Planar conversions (planar/convert.cpp)
   /// (x, y); reports "Convert2d: Gvector z coordinate greater 0.0" when
   /// |z| > resabs, and converts all the same.
   tagGVector2d Convert2d() const;
@@ -100,14 +108,17 @@ typedef struct GMATH_API tagGVector {
 /// squared length, or (0, 0, 0) after a reported failure. operator[] gives
 /// write access, so the structure itself enforces nothing.
 typedef struct GMATH_API tagGUnitVector {
-  double m_x;
-  double m_y;
-  double m_z;
+  double m_x;  ///< The x component, the cosine of the angle with the x axis.
+  double m_y;  ///< The y component.
+  double m_z;  ///< The z component.
 
+  /// The same components as a vector of length about 1, for the vector operations.
   operator GVector() const;
+  ///@{
   /// As for GVector, with the GVector message.
   double operator[](unsigned int i) const;
   double& operator[](unsigned int i);
+  ///@}
   /// Every |coordinate| < resabs.
   int IsNull() const;
   /// Squared distance to w <= resnor²; w is compared as given, not normalized.
@@ -117,17 +128,21 @@ typedef struct GMATH_API tagGUnitVector {
   int IsColinear(const GVector& w) const;
   /// |dot product with the unit vector of w| < resnor.
   int IsOrthogonal(const GVector& w) const;
+  ///@{
   /// Renormalized sum and difference.
   tagGUnitVector& operator+=(const GVector& w);
   tagGUnitVector& operator-=(const GVector& w);
+  ///@}
 
+  ///@{
   /// Turned by a matrix (u·M), a transform's matrix or a G4x4 (G * u), then
   /// renormalized.
   tagGUnitVector& operator*=(const tagGMatrix& m);
   tagGUnitVector& operator*=(const tagGTransf& t);
   tagGUnitVector& operator*=(const tagG4x4& g);
+  ///@}
 
-  /// Planar conversions (planar/convert.cpp)
+  // Planar conversions (planar/convert.cpp)
   /// BuildUnitVector2d(x, y); reports "Convert2d: GUnitvector z coordinate
   /// greater 0.0" first when |z| > resabs.
   tagGUnitVector2d Convert2d() const;
@@ -167,14 +182,17 @@ GMATH_API GUnitVector BuildUnitVector(const GPosition& from, const GPosition& to
 /// coordinate (the lower index on a tie), with its component along u removed.
 GMATH_API GUnitVector GetPerpVector(const GUnitVector& u);
 
+///@{
 /// Validity: each coordinate is a number of magnitude <= 1e30. The first bad
 /// coordinate reports "<type> has an invalid coordinate". A unit vector must
 /// further have unit length ("GUnitVector: using a NULL unit vector",
 /// "GUnitVector: vector is not a unit vector").
 GMATH_API void Gassert_valid(const GPosition& p);
 GMATH_API void Gassert_valid(const GVector& v);
+///@}
 /// Stores 1 in *valid, then 0 on failure.
 GMATH_API void Gassert_valid(const GVector& v, int* valid);
+/// The coordinate check, then the unit length check, each reporting its message.
 GMATH_API void Gassert_valid(const GUnitVector& u);
 
 // The layouts are part of the binary interface: callers on 32-bit and

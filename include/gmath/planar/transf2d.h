@@ -19,12 +19,12 @@
 /// matrix; the structure enforces nothing, Gassert_valid says whether a
 /// transform is well formed. A * B applies A first.
 typedef struct GMATH_API tagGTransf2d {
-  GMatrix2d m_matrix;
-  GVector2d m_translation;
-  double m_scaling;
-  unsigned char m_hasRotation;
-  unsigned char m_hasReflection;
-  unsigned char m_hasShear;
+  GMatrix2d m_matrix;             ///< The linear part, orthogonal in a well-formed transform.
+  GVector2d m_translation;        ///< Added last, after the matrix and the scaling.
+  double m_scaling;               ///< The uniform scale applied after the matrix.
+  unsigned char m_hasRotation;    ///< 1 when the matrix's determinant is positive.
+  unsigned char m_hasReflection;  ///< 1 when the matrix's determinant is negative.
+  unsigned char m_hasShear;       ///< 1 when the matrix is not orthogonal.
 
   /// IsEqual to all zeros with every flag 0.
   int IsNull() const;
@@ -46,20 +46,30 @@ typedef struct GMATH_API tagGTransf2d {
   tagGTransf2d& operator*=(const tagGTransf2d& b);
 } GTransf2d;
 
-/// Each int flag is stored as its low 8 bits.
+/// The transform of the given parts, taken as given and not checked. Each
+/// int flag is stored as its low 8 bits.
 GMATH_API GTransf2d BuildTransf2d(const GMatrix2d& m, const GVector2d& t, double s, int hasRotation,
                                   int hasReflection, int hasShear);
+/// Uniform scaling about the origin by s.
 GMATH_API GTransf2d ScaleTransf2d(double s);
 /// Scales about c: p -> c + s (p - c).
 GMATH_API GTransf2d ScaleTransf2d(double s, const GPosition2d& c);
+///@{
+/// Counter-clockwise rotation about the origin, by cosine and sine (see
+/// Rotation2d) or by the angle in radians.
 GMATH_API GTransf2d RotateTransf2d(double c, double s);
 GMATH_API GTransf2d RotateTransf2d(double angle);
+///@}
+///@{
 /// Rotations about p: q -> (q - p)·R + p.
 GMATH_API GTransf2d RotateTransf2d(double c, double s, const GPosition2d& p);
 GMATH_API GTransf2d RotateTransf2d(double angle, const GPosition2d& p);
+///@}
+/// Mirror in the line along u through the origin.
 GMATH_API GTransf2d ReflectTransf2d(const GUnitVector2d& u);
 /// Mirror in the line along u through p.
 GMATH_API GTransf2d ReflectTransf2d(const GUnitVector2d& u, const GPosition2d& p);
+/// Moves every position by v and leaves vectors alone.
 GMATH_API GTransf2d TranslateTransf2d(const GVector2d& v);
 /// From the local coordinates of a frame to global ones: rows a and b made
 /// perpendicular to a; a right-handed frame is a rotation, any other one
@@ -82,6 +92,7 @@ GMATH_API double GiveRotAngle(const GTransf2d& t, long* err);
 /// sign of the determinant.
 GMATH_API void Gassert_valid(const GTransf2d& t);
 
+///@{
 /// Products with transforms. Vectors are not translated; unit vectors take
 /// the matrix only, renormalized, and report "GUnitVector2d: transformation
 /// has Shear" when the shear flag is set. operator^ applies the inverse,
@@ -92,10 +103,11 @@ GMATH_API GVector2d operator*(const GVector2d& v, const GTransf2d& t);
 GMATH_API GVector2d operator^(const GVector2d& v, const GTransf2d& t);
 GMATH_API GUnitVector2d operator*(const GUnitVector2d& u, const GTransf2d& t);
 GMATH_API GUnitVector2d operator^(const GUnitVector2d& u, const GTransf2d& t);
+///@}
 
 namespace gmath::detail {
-/// The size is the flags' end rounded up to the alignment of double, which
-/// is 8 on Windows and 64-bit targets and 4 in 32-bit System V structures.
+// The size is the flags' end rounded up to the alignment of double, which
+// is 8 on Windows and 64-bit targets and 4 in 32-bit System V structures.
 constexpr std::size_t kTransf2dEnd = offsetof(GTransf2d, m_hasShear) + 1;
 constexpr std::size_t kTransf2dAlign = alignof(GTransf2d);
 }  // namespace gmath::detail

@@ -22,15 +22,17 @@
 /// by the planes perpendicular to the direction at the front and back
 /// depths. The eye lies outside the slab between them.
 typedef struct GMATH_API tagGBoreCone {
-  GBoreLine m_boreLine;
-  GPosition m_eyePoint;
+  GBoreLine m_boreLine;  ///< The bore line whose circle of radius the cone passes through.
+  GPosition m_eyePoint;  ///< The apex of the cone, outside the slab of the depths.
 
+  ///@{
   /// The bore line by GBoreLine::operator*= (depths and radius times the
   /// scaling), then the eye as a position. A G4x4 is made into a GTransf
   /// first (GTransf::operator=, the all-zero transform when it is not a
   /// similarity): there is no perspective path.
   tagGBoreCone& operator*=(const GTransf& t);
   tagGBoreCone& operator*=(const G4x4& g);
+  ///@}
 } GBoreCone;
 
 /// Stores 0 in *err and copies the line and the eye; nothing is checked.

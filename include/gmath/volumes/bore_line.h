@@ -27,15 +27,17 @@
 /// The null bore line is BuildBoreLine((0, 0, 0), (1, 0, 0)) made when it is
 /// used: unbounded, with the distance tolerance of that moment as radius.
 typedef struct GMATH_API tagGBoreLine {
-  GPosition m_point;
-  GUnitVector m_direction;
-  double m_front;
-  double m_back;
-  double m_radius;
+  GPosition m_point;        ///< The reference point P, at depth 0.
+  GUnitVector m_direction;  ///< The axis direction D, towards growing depth.
+  double m_front;           ///< The largest depth of the stretch, 1e30 for unbounded.
+  double m_back;            ///< The smallest depth of the stretch, -1e30 for unbounded.
+  double m_radius;          ///< The distance from the axis the bore reaches.
 
+  ///@{
   /// The depth of x, and the axis point at depth t.
   double Evaluate(const GPosition& x) const;
   GPosition Evaluate(double t) const;
+  ///@}
   /// Front 1e30, back -1e30; point, direction and radius are kept.
   void MakeInfinite();
   /// Either end unbounded: m_front >= 1e30, or m_back <= -1e30 or NaN.
@@ -67,8 +69,11 @@ typedef struct GMATH_API tagGBoreLine {
   /// (both depths become 0) or the bore line is null (left as it is), else 1.
   int ClipWPlane(double a, double b, double c, double d);
 
+  ///@{
+  /// The point moved by v (or by -v); direction, depths and radius kept.
   tagGBoreLine& operator+=(const GVector& v);
   tagGBoreLine& operator-=(const GVector& v);
+  ///@}
   /// Point and direction turned by m; depths and radius kept.
   tagGBoreLine& operator*=(const GMatrix& m);
   /// Point and direction moved by t; depths and radius times its scaling.
@@ -86,15 +91,23 @@ typedef struct GMATH_API tagGBoreLine {
 
 /// Unbounded, with the current distance tolerance as radius.
 GMATH_API GBoreLine BuildBoreLine(const GPosition& point, const GUnitVector& direction);
+/// The bore line of the given parts, stored as given.
 GMATH_API GBoreLine BuildBoreLine(const GPosition& point, const GUnitVector& direction,
                                   double front, double back, double radius);
 
+///@{
+/// A copy with the point moved by v (or by -v).
 GMATH_API GBoreLine operator+(const GBoreLine& bore, const GVector& v);
 GMATH_API GBoreLine operator-(const GBoreLine& bore, const GVector& v);
+///@}
+///@{
 /// bore * m maps the point and direction as rows (p·m), m * bore as columns.
 GMATH_API GBoreLine operator*(const GBoreLine& bore, const GMatrix& m);
 GMATH_API GBoreLine operator*(const GMatrix& m, const GBoreLine& bore);
+///@}
+/// A copy moved by t as operator*= does: depths and radius times its scaling.
 GMATH_API GBoreLine operator*(const GBoreLine& bore, const GTransf& t);
+///@{
 /// A negative radius reports "GBoreLine: radius is < 0.0" and goes on. An
 /// exact path for the matrices it accepts, otherwise five points mapped
 /// through the matrix (point, both ends, and a radius probe beside each end)
@@ -105,10 +118,13 @@ GMATH_API GBoreLine operator*(const GBoreLine& bore, const GTransf& t);
 /// the length of the image of the x axis.
 GMATH_API GBoreLine operator*(const GBoreLine& bore, const G4x4& g);
 GMATH_API GBoreLine operator*(const G4x4& g, const GBoreLine& bore);
+///@}
+///@{
 /// As *= and /=, on a copy, reporting "GBoreLine: trying to multiply by
 /// value <= 0.0" and "GBoreLine: trying to divide by value <= 0.0".
 GMATH_API GBoreLine operator*(const GBoreLine& bore, double s);
 GMATH_API GBoreLine operator/(const GBoreLine& bore, double s);
+///@}
 
 /// The bore line cut to the box: its new point is the axis point where the
 /// box (grown by the radius) begins along the axis, its back 0 and its front

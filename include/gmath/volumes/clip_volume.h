@@ -29,8 +29,8 @@
 /// same everywhere, holding every point when d >= 0 and none when d < 0, and
 /// in the tests its signed distance is d itself.
 typedef struct GMATH_API tagGClipVolume {
-  double m_planes[6][4];
-  std::uint8_t m_count;
+  double m_planes[6][4];  ///< Plane i as (a, b, c, d), inside where a·x + b·y + c·z + d >= 0.
+  std::uint8_t m_count;   ///< How many of the planes count, from plane 0.
 
   /// Whether the box may meet the volume: its corner farthest inside each
   /// plane is at most the distance tolerance outside it. Near an edge where
@@ -41,18 +41,22 @@ typedef struct GMATH_API tagGClipVolume {
   /// Whether the box lies in the volume: its corner farthest outside each
   /// plane is at most the distance tolerance outside it.
   int operator>>(const GBox& box) const;
+  ///@{
   /// Every plane normalized and moved by v (or -v).
   tagGClipVolume& operator+=(const GVector& v);
   tagGClipVolume& operator-=(const GVector& v);
+  ///@}
   /// The normalized normals times m as rows, n·m; d kept. The normals are
   /// not normalized again.
   tagGClipVolume& operator*=(const GMatrix& m);
   /// Each half-space mapped onto its image: the normal turned by the
   /// transform's matrix, d scaled and moved by the translation.
   tagGClipVolume& operator*=(const GTransf& t);
+  ///@{
   /// The volume becomes *this * s and *this / s.
   tagGClipVolume& operator*=(double s);
   tagGClipVolume& operator/=(double s);
+  ///@}
 } GClipVolume;
 
 /// Planes through points[i] with inward normals normals[i], stored as given.
@@ -82,11 +86,17 @@ GMATH_API void IsPtInClipVolume(const GClipVolume& volume, const GPosition& poin
 /// corners it has.
 GMATH_API GBox ClipVolumeRange(const GClipVolume& volume);
 
+///@{
+/// A copy with every plane normalized and moved by v (or by -v).
 GMATH_API GClipVolume operator+(const GClipVolume& volume, const GVector& v);
 GMATH_API GClipVolume operator-(const GClipVolume& volume, const GVector& v);
+///@}
+///@{
 /// volume * m: the normals as rows (n·m); m * volume: as columns (m·n).
 GMATH_API GClipVolume operator*(const GClipVolume& volume, const GMatrix& m);
 GMATH_API GClipVolume operator*(const GMatrix& m, const GClipVolume& volume);
+///@}
+/// A copy with each half-space mapped onto its image by t, as operator*= does.
 GMATH_API GClipVolume operator*(const GClipVolume& volume, const GTransf& t);
 /// Scaled about the centre: every plane keeps its normal and moves towards
 /// or away from the centre by s. The centre is the mean of the planes' foot

@@ -28,18 +28,20 @@
 /// m_points or past m_count points: an operation that would reports
 /// "GPtFence: NULL pointer" and gives the answer documented with it.
 typedef struct GMATH_API tagGPtFence {
-  std::uint32_t m_count;
-  GPosition* m_points;
-  GUnitVector m_direction;
-  double m_front;
-  double m_back;
+  std::uint32_t m_count;    ///< The number of points, the repeated first one included.
+  GPosition* m_points;      ///< The caller's array of the polygon's points.
+  GUnitVector m_direction;  ///< The sweep direction d, towards growing depth.
+  double m_front;           ///< The largest depth along d from P0.
+  double m_back;            ///< The smallest depth along d from P0.
 
+  ///@{
   /// Points as positions, the direction as a unit vector, both depths times
   /// t.m_scaling; the points change in place. A G4x4 is made into a GTransf
   /// first (GTransf::operator=, the all-zero transform when it is not a
   /// similarity). A null m_points moves everything but the points.
   tagGPtFence& operator*=(const GTransf& t);
   tagGPtFence& operator*=(const G4x4& g);
+  ///@}
   /// Fills m_count + 1 entries of each array, every normal pointing into the
   /// volume: entry 0 the front cap, entry i the side plane of the edge
   /// P(i-1) P(i), entry m_count the back cap. The turn of the first three

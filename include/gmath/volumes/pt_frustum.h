@@ -22,14 +22,16 @@
 /// them. The fence comes first, so a frustum's m_fence can be handed to
 /// every fence operation; its m_points belongs to the caller.
 typedef struct GMATH_API tagGPtFrustum {
-  GPtFence m_fence;
-  GPosition m_eyePoint;
+  GPtFence m_fence;      ///< The fence whose points the pyramid's edges pass through.
+  GPosition m_eyePoint;  ///< The apex of the pyramid, outside the slab of the depths.
 
+  ///@{
   /// The fence by its own rule, then the eye as a position: by the
   /// transform, or by the G4x4 directly (G * p), without the conversion the
   /// fence goes through.
   tagGPtFrustum& operator*=(const GTransf& t);
   tagGPtFrustum& operator*=(const G4x4& g);
+  ///@}
 } GPtFrustum;
 
 /// Stores 0 in *err, then copies the fence's points into the array the

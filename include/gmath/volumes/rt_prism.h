@@ -23,15 +23,17 @@
 /// belongs to the caller, as for point fences; nothing reads through a null
 /// m_points or past m_count points.
 typedef struct GMATH_API tagGRtPrism {
-  GTransf m_transf;
-  GPosition* m_points;
-  std::uint32_t m_count;
-  double m_height;
+  GTransf m_transf;       ///< Places the local coordinates in the world.
+  GPosition* m_points;    ///< The caller's array of the polygon's local points, in one plane z = z0.
+  std::uint32_t m_count;  ///< The number of points, the repeated first one included.
+  double m_height;        ///< How far the polygon is swept along local +z.
 
+  ///@{
   /// m_transf = m_transf * t; the local points and the height stay. A G4x4
   /// is made into a GTransf first (GTransf::operator=).
   tagGRtPrism& operator*=(const GTransf& t);
   tagGRtPrism& operator*=(const G4x4& g);
+  ///@}
 } GRtPrism;
 
 /// From local points. Checks, in order, each failing with code 2 and its
