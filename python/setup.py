@@ -50,6 +50,7 @@ setup(
     package_data={"gmath": ["py.typed", "*.pyi"]},
     ext_modules=[Extension("gmath._gmath", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
+    license="MIT",
     install_requires=["numpy"],
     python_requires=">=3.9",
     zip_safe=False,

@@ -68,8 +68,8 @@ GMATH_RELEASE_PACKAGES=(cmake ninja-build g++ doxygen graphviz abigail-tools dpk
 # release preset, with debug information for abidw (the packages are
 # stripped), and only what the packages hold.
 GMATH_RELEASE_CMAKE_ARGS=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
-  -DCMAKE_CXX_FLAGS=-g -DGMATH_WARNINGS_AS_ERRORS=ON -DGMATH_BUILD_TESTS=OFF
-  -DGMATH_BUILD_EXAMPLES=OFF -DGMATH_BUILD_PYTHON=OFF -DGMATH_BUILD_TOOLS=ON)
+  -DCMAKE_CXX_FLAGS=-g -DCMAKE_INSTALL_PREFIX=/usr -DGMATH_WARNINGS_AS_ERRORS=ON -DGMATH_BUILD_TESTS=OFF
+  -DGMATH_BUILD_EXAMPLES=OFF -DGMATH_BUILD_PYTHON=OFF -DGMATH_BUILD_TOOLS=ON -DGMATH_BUILD_DOCS=ON)
 
 # Builds the Python wheel into build/python-wheel (pip drives the project's
 # CMake build, offline) and installs it into the project's environment
