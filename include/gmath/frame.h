@@ -106,12 +106,12 @@ GMATH_API void InitAllValidationFlags();
 // Extensions (all platforms)
 // ---------------------------------------------------------------------------
 
-///@{
+/// A function told each message reported with no stream, with the context
+/// given to SetMessageObserver.
+typedef void (*GMessageObserver)(const char* message, void* context);
 /// Observer of every message reported with no stream, called before the
 /// registry level is consulted; null removes it. Returns the previous one.
-typedef void (*GMessageObserver)(const char* message, void* context);
 GMATH_API GMessageObserver SetMessageObserver(GMessageObserver observer, void* context);
-///@}
 
 /// The answers of an assertion prompt: end the process, stop in the
 /// debugger, or go on.
