@@ -2,7 +2,8 @@
 #define GMATH_BATCH_H
 
 /// \file
-/// Batch calls: one call tests or moves a whole array of boxes, points or transforms, each element equal to the single call bit for bit.
+/// Batch calls: one call tests or moves a whole array of boxes, points or transforms, each element
+/// equal to the single call bit for bit.
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,8 @@
 #define GMATH_FRAME_H
 
 /// \file
-/// The runtime frame: the process-wide tolerances, result codes, message reporting, assertion prompts and validation switches.
+/// The runtime frame: the process-wide tolerances, result codes, message reporting, assertion
+/// prompts and validation switches.
 
 #include <cstdio>
 

@@ -2,7 +2,8 @@
 #define GMATH_INDEX_H
 
 /// \file
-/// The box index: a static bounding-volume tree over an array of boxes, queried by boxes and volumes with the same answers as a scan.
+/// The box index: a static bounding-volume tree over an array of boxes, queried by boxes and
+/// volumes with the same answers as a scan.
 
 #include <cstdint>
 

@@ -2,7 +2,8 @@
 #define GMATH_CORE3D_BOX_H
 
 /// \file
-/// Axis-aligned 3D boxes: builders, union and intersection, tolerant containment, scaling, mapping and clipping.
+/// Axis-aligned 3D boxes: builders, union and intersection, tolerant containment, scaling, mapping
+/// and clipping.
 
 #include <cstddef>
 

@@ -2,7 +2,8 @@
 #define GMATH_CORE3D_REPAIR_H
 
 /// \file
-/// Repair and decomposition of transforms: healing a nearly orthogonal transform and reading its rotation angles.
+/// Repair and decomposition of transforms: healing a nearly orthogonal transform and reading its
+/// rotation angles.
 
 #include "gmath/core3d/transf.h"
 #include "gmath/core3d/vector.h"

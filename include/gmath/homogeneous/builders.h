@@ -2,7 +2,8 @@
 #define GMATH_HOMOGENEOUS_BUILDERS_H
 
 /// \file
-/// Builders of G4x4 matrices: translation, scaling, rotation, perspective and the conversion of a similarity transform.
+/// Builders of G4x4 matrices: translation, scaling, rotation, perspective and the conversion of a
+/// similarity transform.
 
 #include "gmath/core3d/vector.h"
 #include "gmath/export.h"

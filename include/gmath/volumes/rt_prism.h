@@ -24,7 +24,7 @@
 /// m_points or past m_count points.
 typedef struct GMATH_API tagGRtPrism {
   GTransf m_transf;       ///< Places the local coordinates in the world.
-  GPosition* m_points;    ///< The caller's array of the polygon's local points, in one plane z = z0.
+  GPosition* m_points;    ///< The caller's array of the polygon's local points, at z = z0.
   std::uint32_t m_count;  ///< The number of points, the repeated first one included.
   double m_height;        ///< How far the polygon is swept along local +z.
 
