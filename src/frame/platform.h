@@ -8,7 +8,7 @@
 
 // The services the frame needs from the operating system. On Windows they
 // are the registry, the message box and the debugger; elsewhere the
-// stand-ins described in the README take their place.
+// stand-ins described in DESIGN.md take their place.
 namespace gmath::detail {
 
 // An open handle on the debug key. Windows keeps the registry key in

@@ -2,70 +2,13 @@
 
 #include <cstdio>
 
-#include "printable.h"
-#include "report.h"
-#include "value.h"
+#include "dispatch.h"
+#include "export_command.h"
 
 namespace {
 
-template <class T>
-struct Tag {
-  using Type = T;
-};
-
-const char* const kVolumeNames = "boreline, borecone, prism, fence, frustum";
-
-int UnknownType(const std::string& type, const char* known, FILE* err) {
-  return Fail(err, "unknown type '" + type + "' (known: " + known + ")");
-}
-
-// known: the types the error line lists when none matches.
-template <class Visit>
-int OnVolume(const std::string& type, FILE* err, Visit visit, const char* known = kVolumeNames) {
-  if (type == "boreline") return visit(Tag<GBoreLine>{});
-  if (type == "borecone") return visit(Tag<GBoreCone>{});
-  if (type == "prism") return visit(Tag<GRtPrism>{});
-  if (type == "fence") return visit(Tag<GPtFence>{});
-  if (type == "frustum") return visit(Tag<GPtFrustum>{});
-  return UnknownType(type, known, err);
-}
-
-template <class Visit>
-int OnAnyType(const std::string& type, FILE* err, Visit visit) {
-  if (type == "matrix") return visit(Tag<GMatrix>{});
-  if (type == "transf") return visit(Tag<GTransf>{});
-  if (type == "box") return visit(Tag<GBox>{});
-  if (type == "4x4") return visit(Tag<G4x4>{});
-  if (type == "box2d") return visit(Tag<GBox2d>{});
-  if (type == "matrix2d") return visit(Tag<GMatrix2d>{});
-  if (type == "transf2d") return visit(Tag<GTransf2d>{});
-  return OnVolume(type, err, visit, kTypeNames);
-}
-
 std::string InputOperand(const std::vector<std::string>& operands, std::size_t index) {
   return index < operands.size() ? operands[index] : "-";
-}
-
-// Reads a T from path and returns what use makes of it: the exit status.
-template <class T, class Use>
-int WithValue(const std::string& type, const std::string& path, const Streams& io, Use use) {
-  Value<T> value;
-  const std::string error = value.Read(path, io.in, type);
-  return error.empty() ? use(value.Get()) : Fail(io.err, error);
-}
-
-template <class Use>
-int WithAnyValue(const std::string& type, const std::string& path, const Streams& io, Use use) {
-  return OnAnyType(type, io.err, [&](auto tag) {
-    return WithValue<typename decltype(tag)::Type>(type, path, io, use);
-  });
-}
-
-template <class Use>
-int WithVolume(const std::string& type, const std::string& path, const Streams& io, Use use) {
-  return OnVolume(type, io.err, [&](auto tag) {
-    return WithValue<typename decltype(tag)::Type>(type, path, io, use);
-  });
 }
 
 template <class T>
@@ -91,17 +34,17 @@ GBox RangeOf(const GRtPrism& prism) { return RtPrismRange(prism); }
 GBox RangeOf(const GPtFence& fence) { return PtFenceRange(fence); }
 GBox RangeOf(const GPtFrustum& frustum) { return PtFrustumRange(frustum); }
 
-int Print(const std::vector<std::string>& operands, const Streams& io) {
+int Print(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithAnyValue(operands[0], InputOperand(operands, 1), io,
                       [&](const auto& value) { return PrintValue(value, io); });
 }
 
-int Check(const std::vector<std::string>& operands, const Streams& io) {
+int Check(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithAnyValue(operands[0], InputOperand(operands, 1), io,
                       [&](const auto& value) { return CheckValue(value, io); });
 }
 
-int Range(const std::vector<std::string>& operands, const Streams& io) {
+int Range(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithVolume(operands[0], InputOperand(operands, 1), io,
                     [&](const auto& volume) { return PrintValue(RangeOf(volume), io); });
 }
@@ -116,7 +59,7 @@ int OverlapWithBox(const std::vector<std::string>& operands, const Streams& io) 
   });
 }
 
-int Overlap(const std::vector<std::string>& operands, const Streams& io) {
+int Overlap(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   const std::string& type = operands[0];
   if (type == "boreline") return OverlapWithBox<GBoreLine>(operands, io);
   if (type == "fence") return OverlapWithBox<GPtFence>(operands, io);
@@ -126,7 +69,7 @@ int Overlap(const std::vector<std::string>& operands, const Streams& io) {
 // A "no" answer, not a fault of the command line: the line reads like a
 // failure's, the exit status is the refusal's.
 int Refuse(FILE* err, const std::string& reason) {
-  std::fprintf(err, "gmath: %s\n", Printable(reason).c_str());
+  Say(err, reason);
   return kRefused;
 }
 
@@ -149,7 +92,7 @@ int ConvertValue(const G4x4& g, const Streams& io) {
   return Refuse(io.err, "not a similarity: " + WhyNotSimilarity(g, io.err));
 }
 
-int Convert(const std::vector<std::string>& operands, const Streams& io) {
+int Convert(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithValue<G4x4>("4x4", InputOperand(operands, 0), io,
                          [&](const G4x4& g) { return ConvertValue(g, io); });
 }
@@ -165,7 +108,7 @@ int HealValue(const GTransf& t, const Streams& io) {
   return Refuse(io.err, "the matrix cannot be repaired; the transform is printed as it was read");
 }
 
-int Heal(const std::vector<std::string>& operands, const Streams& io) {
+int Heal(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithValue<GTransf>("transf", InputOperand(operands, 0), io,
                             [&](const GTransf& t) { return HealValue(t, io); });
 }
@@ -182,13 +125,14 @@ int AnglesOf(const GTransf& t, FILE* out) {
   return kDone;
 }
 
-int Angles(const std::vector<std::string>& operands, const Streams& io) {
+int Angles(const std::vector<std::string>& operands, const Options&, const Streams& io) {
   return WithValue<GTransf>("transf", InputOperand(operands, 0), io,
                             [&](const GTransf& t) { return AnglesOf(t, io.out); });
 }
 
 }  // namespace
 
+const char* const kVolumeNames = "boreline, borecone, prism, fence, frustum";
 const char* const kTypeNames =
     "matrix, transf, box, 4x4, boreline, borecone, prism, fence, frustum, box2d, matrix2d, "
     "transf2d";
@@ -196,32 +140,49 @@ const char* const kTypeNames =
 const std::vector<Subcommand>& Subcommands() {
   static const std::vector<Subcommand> subcommands = {
       {"print", "TYPE [FILE]", "read a value and print its dump",
-       "Reads a value of TYPE and prints the library's labelled dump of it.", 1, 2, Print},
+       "Reads a value of TYPE and prints the library's labelled dump of it.", 1, 2, false, Print},
       {"check", "TYPE [FILE]", "run the value's validity check",
        "Runs the validity check of TYPE on the value and prints each message\n"
        "it reports on its own line; exit status 1 when there was any.",
-       1, 2, Check},
+       1, 2, false, Check},
       {"range", "TYPE [FILE]", "print the range box of a volume",
        "Prints the box around a volume: TYPE is boreline, borecone, prism,\n"
        "fence or frustum.",
-       1, 2, Range},
+       1, 2, false, Range},
       {"overlap", "TYPE VOLUME_FILE BOX_FILE", "may a bore line or fence meet a box: 1 or 0",
        "Prints 1 when the volume (TYPE boreline or fence) may meet the box,\n"
        "0 when it cannot.",
-       3, 3, Overlap},
+       3, 3, false, Overlap},
       {"convert", "[FILE]", "turn a 4x4 matrix into a transform",
        "Reads a 4x4 matrix and prints the similarity transform it holds, or\n"
        "says on standard error why it is not one and exits with status 1.",
-       0, 1, Convert},
+       0, 1, false, Convert},
       {"heal", "[FILE]", "repair the matrix of a transform",
        "Pulls the matrix of a transform back onto the rotations and\n"
        "reflections and prints the repaired transform; exit status 1 (and the\n"
        "transform as read) when it cannot be repaired.",
-       0, 1, Heal},
+       0, 1, false, Heal},
       {"angles", "[FILE]", "rotation angles and origin of a transform",
        "Prints the angles about x, y and z, in radians, whose rotations\n"
        "(x applied first) make the transform's matrix, and its origin.",
-       0, 1, Angles},
+       0, 1, false, Angles},
+      {"export", "TYPE [FILE] [OPTIONS]", "write a value as OBJ or SVG (see docs/export.md)",
+       "Writes the value as a Wavefront OBJ mesh or an SVG top view (x to the\n"
+       "right, y up). TYPE is any type gmath --help lists, or clipvolume (the\n"
+       "plane count, then a b c d of each plane, inside where a*x + b*y + c*z +\n"
+       "d >= 0).\n"
+       "  --format obj|svg      the format; without it, the --output file's\n"
+       "                        extension (.obj or .svg) decides\n"
+       "  --output FILE, -o FILE  the file to write (default standard output)\n"
+       "  --extent XLO YLO ZLO XHI YHI ZHI\n"
+       "                        the box an unbounded value is cut to (default\n"
+       "                        -10 -10 -10 10 10 10); a cut is said on standard\n"
+       "                        error\n"
+       "A matrix, transform or 4x4 draws the unit cube it moves (a planar one\n"
+       "the unit square), a bore line a 32-sided cylinder of its radius, a\n"
+       "clip volume the polyhedron its planes cut from the extent. Exit status\n"
+       "1 when nothing of the value lies in the extent.",
+       1, 2, true, Export},
   };
   return subcommands;
 }

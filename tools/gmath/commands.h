@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "args.h"
 #include "streams.h"
 
 // A subcommand: its operands, a one-line summary for the tool's help, the
-// paragraph of its own help, and how many operands it takes. run returns
-// the exit status.
+// paragraph of its own help, how many operands it takes, and whether it
+// takes the options (export). run returns the exit status.
 struct Subcommand {
   const char* name;
   const char* operands;
@@ -17,15 +18,13 @@ struct Subcommand {
   const char* details;
   std::size_t minOperands;
   std::size_t maxOperands;
-  int (*run)(const std::vector<std::string>& operands, const Streams& io);
+  bool takesOptions;
+  int (*run)(const std::vector<std::string>& operands, const Options& options, const Streams& io);
 };
 
 const std::vector<Subcommand>& Subcommands();
 
 // Null for a name no subcommand has.
 const Subcommand* FindSubcommand(const std::string& name);
-
-// The type names, in the order the help lists them.
-extern const char* const kTypeNames;
 
 #endif

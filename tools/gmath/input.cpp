@@ -61,7 +61,7 @@ std::string NextWord(FILE* stream) {
 }  // namespace
 
 std::string ReadInput(const std::string& path, FILE* standardInput, const std::string& type,
-                      const std::function<long(FILE*)>& read) {
+                      const char* tooMany, const std::function<long(FILE*)>& read) {
   const Stream input = Open(path, standardInput);
   if (!input) return SystemError(Name(path) + ": cannot open");
   const Stream bare(std::tmpfile(), Closer{nullptr});
@@ -70,7 +70,7 @@ std::string ReadInput(const std::string& path, FILE* standardInput, const std::s
   if (!error.empty()) return error;
   const std::string where = Name(path) + ": ";
   const long code = read(bare.get());
-  if (code == 1) return where + "the " + type + " has more than 100 points";
+  if (code == 1) return where + "the " + type + " has " + tooMany;
   const std::string word = NextWord(bare.get());
   if (code != 0 && word.empty()) return where + "short input: the " + type + " is incomplete";
   if (code != 0) return where + "malformed " + type + ": '" + word + "' is not a number";

@@ -27,8 +27,12 @@ void Collect(const char* message, void* messages) {
 
 }  // namespace
 
-int Fail(FILE* err, const std::string& message) {
+void Say(FILE* err, const std::string& message) {
   std::fprintf(err, "gmath: %s\n", Printable(message).c_str());
+}
+
+int Fail(FILE* err, const std::string& message) {
+  Say(err, message);
   return kUnusable;
 }
 

@@ -11,8 +11,10 @@
 enum ExitStatus { kDone = 0, kRefused = 1, kUnusable = 2 };
 
 // Writes "gmath: <message>" as one line to err, with the bytes a terminal
-// would act on escaped, since it may quote a file name or an operand;
-// returns kUnusable.
+// would act on escaped, since it may quote a file name or an operand.
+void Say(FILE* err, const std::string& message);
+
+// Says the message and returns kUnusable.
 int Fail(FILE* err, const std::string& message);
 
 // The library's messages go to err (standard error), in its own log line

@@ -8,6 +8,7 @@
 
 #include "args.h"
 #include "commands.h"
+#include "dispatch.h"
 #include "report.h"
 
 namespace {
@@ -57,8 +58,13 @@ int Run(const Arguments& args, const Streams& io) {
     return Fail(io.err,
                 std::string("usage: gmath ") + subcommand->name + " " + subcommand->operands);
   }
+  if (args.options.Given() && !subcommand->takesOptions) {
+    return Fail(io.err,
+                std::string("--extent, --format and --output are options of export, not of ") +
+                    subcommand->name);
+  }
   SendMessagesTo(io.err);
-  return subcommand->run(args.operands, io);
+  return subcommand->run(args.operands, args.options, io);
 }
 
 }  // namespace

@@ -1,8 +1,28 @@
-# The tool's sources but its main, shared with the tool's fuzzer, which
-# builds them with its own instrumentation.
+# The tool's sources but its main, shared with the tool's fuzzer and its
+# export tests, which build them with their own instrumentation.
 set(GMATH_TOOL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/args.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clip_volume_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export_command.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/box_faces.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/box_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/bore_cone_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/bore_line_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/clip_volume_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/convex_cut.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/depth_range.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/fence_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/frustum_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/loft.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/mesh.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/obj_writer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/planar_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/prism_solid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/ring.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/svg_writer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export/transform_solid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/normalise.cpp
   ${CMAKE_CURRENT_LIST_DIR}/printable.cpp

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "clip_volume_text.h"
 #include "gmath/gmath.h"
 #include "input.h"
 
@@ -19,6 +20,21 @@ inline void AttachPoints(GPtFrustum& frustum, GPosition* points) {
 template <class T>
 void AttachPoints(T&, GPosition*) {}
 
+template <class T>
+long ReadValue(FILE* stream, T& value) {
+  long err = 0;
+  GRead_from_File(stream, value, &err);
+  return err;
+}
+inline long ReadValue(FILE* stream, GClipVolume& volume) { return ReadClipVolume(stream, volume); }
+
+// What a reader's code 1 means for the type.
+inline const char* TooMany(const GClipVolume*) { return "more than 6 planes"; }
+template <class T>
+const char* TooMany(const T*) {
+  return "more than 100 points";
+}
+
 // A value read from an input, owning the point array a volume refers to.
 template <class T>
 class Value {
@@ -29,11 +45,8 @@ class Value {
 
   // Empty when read; otherwise the one-line reason.
   std::string Read(const std::string& path, FILE* standardInput, const std::string& type) {
-    return ReadInput(path, standardInput, type, [this](FILE* stream) {
-      long err = 0;
-      GRead_from_File(stream, value_, &err);
-      return err;
-    });
+    return ReadInput(path, standardInput, type, TooMany(&value_),
+                     [this](FILE* stream) { return ReadValue(stream, value_); });
   }
 
   const T& Get() const { return value_; }
