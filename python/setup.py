@@ -9,6 +9,7 @@ flags (-ffp-contract=off, no fast math), so results match the C++ library.
 
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -17,6 +18,9 @@ from setuptools import Extension, setup
 from setuptools.command.build_ext import build_ext
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+# CMake's project(VERSION) is the one home of the version number.
+VERSION = re.search(r"project\(gmath VERSION ([0-9.]+)",
+                    (ROOT / "CMakeLists.txt").read_text()).group(1)
 
 
 class CMakeBuild(build_ext):
@@ -40,12 +44,13 @@ class CMakeBuild(build_ext):
 
 setup(
     name="gmath",
-    version="1.0.0",
+    version=VERSION,
     description="Tolerance-aware geometry mathematics",
     packages=["gmath"],
     package_data={"gmath": ["py.typed", "*.pyi"]},
     ext_modules=[Extension("gmath._gmath", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
+    license="MIT",
     install_requires=["numpy"],
     python_requires=">=3.9",
     zip_safe=False,

@@ -60,6 +60,16 @@ GMATH_TEST_LOCALES=(de_DE.UTF-8)
 GMATH_PYTHON_PACKAGES=(cmake ninja-build g++ python3-dev python3-venv python3-pip python3-setuptools
   python3-wheel pybind11-dev python3-pybind11 python3-numpy python3-pytest python3-hypothesis mypy)
 GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev python3-matplotlib)
+# The API reference (doxygen, graphviz for its diagrams), the packages and
+# the ABI record and comparison (libabigail's abidw and abidiff).
+GMATH_RELEASE_PACKAGES=(cmake ninja-build g++ doxygen graphviz abigail-tools dpkg-dev file
+  pkgconf zip)
+# The build the packages ship and the ABI is read from: optimised as the
+# release preset, with debug information for abidw (the packages are
+# stripped), and only what the packages hold.
+GMATH_RELEASE_CMAKE_ARGS=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+  -DCMAKE_CXX_FLAGS=-g -DCMAKE_INSTALL_PREFIX=/usr -DGMATH_WARNINGS_AS_ERRORS=ON -DGMATH_BUILD_TESTS=OFF
+  -DGMATH_BUILD_EXAMPLES=OFF -DGMATH_BUILD_PYTHON=OFF -DGMATH_BUILD_TOOLS=ON -DGMATH_BUILD_DOCS=ON)
 
 # Builds the Python wheel into build/python-wheel (pip drives the project's
 # CMake build, offline) and installs it into the project's environment

@@ -1,6 +1,10 @@
 #ifndef GMATH_BATCH_H
 #define GMATH_BATCH_H
 
+/// \file
+/// Batch calls: one call tests or moves a whole array of boxes, points or transforms, each element
+/// equal to the single call bit for bit.
+
 #include <cstddef>
 #include <cstdint>
 
@@ -53,29 +57,34 @@
 // saves; GMATH_SIMD=scalar|sse2|avx2|avx512 caps it.
 // ---------------------------------------------------------------------------
 
-// The vector path in use: "scalar", "sse2", "avx2" or "avx512".
+/// The vector path in use: "scalar", "sse2", "avx2" or "avx512".
 GMATH_API const char* GBatchSimdPath();
 
-// flags[i] = volume && boxes[i] (0 or 1), for i < count.
+///@{
+/// flags[i] = volume && boxes[i] (0 or 1), for i < count.
 GMATH_API void GBatchOverlap(const GClipVolume& volume, const GBox* boxes, std::size_t count,
                              std::size_t stride, std::uint8_t* flags);
 GMATH_API void GBatchOverlap(const GPtFence& fence, const GBox* boxes, std::size_t count,
                              std::size_t stride, std::uint8_t* flags);
 GMATH_API void GBatchOverlap(const GBoreLine& bore, const GBox* boxes, std::size_t count,
                              std::size_t stride, std::uint8_t* flags);
-// flags[i] = volume >> boxes[i].
+///@}
+/// flags[i] = volume >> boxes[i].
 GMATH_API void GBatchContains(const GClipVolume& volume, const GBox* boxes, std::size_t count,
                               std::size_t stride, std::uint8_t* flags);
-// flags[i] = !(box & boxes[i]).IsNull(), box >> boxes[i], box << boxes[i].
+///@{
+/// flags[i] = !(box & boxes[i]).IsNull(), box >> boxes[i], box << boxes[i].
 GMATH_API void GBatchIntersects(const GBox& box, const GBox* boxes, std::size_t count,
                                 std::size_t stride, std::uint8_t* flags);
 GMATH_API void GBatchContains(const GBox& box, const GBox* boxes, std::size_t count,
                               std::size_t stride, std::uint8_t* flags);
 GMATH_API void GBatchInside(const GBox& box, const GBox* boxes, std::size_t count,
                             std::size_t stride, std::uint8_t* flags);
+///@}
 
-// The same tests in compacting form: the indices of the boxes answering 1,
-// ascending, into hits (room for count), and their number.
+///@{
+/// The same tests in compacting form: the indices of the boxes answering 1,
+/// ascending, into hits (room for count), and their number.
 GMATH_API std::size_t GBatchOverlapHits(const GClipVolume& volume, const GBox* boxes,
                                         std::size_t count, std::size_t stride, std::size_t* hits);
 GMATH_API std::size_t GBatchOverlapHits(const GPtFence& fence, const GBox* boxes,
@@ -90,8 +99,10 @@ GMATH_API std::size_t GBatchContainsHits(const GBox& box, const GBox* boxes, std
                                          std::size_t stride, std::size_t* hits);
 GMATH_API std::size_t GBatchInsideHits(const GBox& box, const GBox* boxes, std::size_t count,
                                        std::size_t stride, std::size_t* hits);
+///@}
 
-// ranges[i] = BoreConeRange(volumes[i]), and so on for each volume type.
+///@{
+/// ranges[i] = BoreConeRange(volumes[i]), and so on for each volume type.
 GMATH_API void GBatchRange(const GBoreCone* volumes, std::size_t count, std::size_t stride,
                            GBox* ranges, std::size_t rangeStride);
 GMATH_API void GBatchRange(const GPtFrustum* volumes, std::size_t count, std::size_t stride,
@@ -104,23 +115,25 @@ GMATH_API void GBatchRange(const GClipVolume* volumes, std::size_t count, std::s
                            GBox* ranges, std::size_t rangeStride);
 GMATH_API void GBatchRange(const GPtFence* volumes, std::size_t count, std::size_t stride,
                            GBox* ranges, std::size_t rangeStride);
+///@}
 
-// IsPtInClipVolume(volume, points[i], &inside[i], err): *err as the single
-// call sets it (2 when inside is null, which writes nothing else; a null err
-// is not written).
+/// IsPtInClipVolume(volume, points[i], &inside[i], err): *err as the single
+/// call sets it (2 when inside is null, which writes nothing else; a null err
+/// is not written).
 GMATH_API void GBatchIsPtInClipVolume(const GClipVolume& volume, const GPosition* points,
                                       std::size_t count, std::size_t stride, int* inside,
                                       long* err);
-// IsPtInPtFence(fence, planePoints, planeNormals, points[i], &inside[i],
-// err): null plane arrays report "GPtFence: NULL plane array" once, every
-// inside 0 and *err 2. A null inside or err is a null array.
+/// IsPtInPtFence(fence, planePoints, planeNormals, points[i], &inside[i],
+/// err): null plane arrays report "GPtFence: NULL plane array" once, every
+/// inside 0 and *err 2. A null inside or err is a null array.
 GMATH_API void GBatchIsPtInPtFence(const GPtFence& fence, GPosition* planePoints,
                                    GUnitVector* planeNormals, const GPosition* points,
                                    std::size_t count, std::size_t stride, int* inside, long* err);
 
-// out[i] = the product named, in[i] the element. The transform comes first
-// or last as in the single call; out may be in (with the same stride).
-// Positions: p *= m (p·m), p *= t, p ^ t, g * p, p * g.
+///@{
+/// out[i] = the product named, in[i] the element. The transform comes first
+/// or last as in the single call; out may be in (with the same stride).
+/// Positions: p *= m (p·m), p *= t, p ^ t, g * p, p * g.
 GMATH_API void GBatchMultiply(const GPosition* in, std::size_t count, std::size_t inStride,
                               const GMatrix& m, GPosition* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GPosition* in, std::size_t count, std::size_t inStride,
@@ -131,7 +144,9 @@ GMATH_API void GBatchMultiply(const G4x4& g, const GPosition* in, std::size_t co
                               std::size_t inStride, GPosition* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GPosition* in, std::size_t count, std::size_t inStride,
                               const G4x4& g, GPosition* out, std::size_t outStride);
-// Vectors: v *= m (v·m), v * t, v ^ t, g * v, v * g.
+///@}
+///@{
+/// Vectors: v *= m (v·m), v * t, v ^ t, g * v, v * g.
 GMATH_API void GBatchMultiply(const GVector* in, std::size_t count, std::size_t inStride,
                               const GMatrix& m, GVector* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GVector* in, std::size_t count, std::size_t inStride,
@@ -142,7 +157,9 @@ GMATH_API void GBatchMultiply(const G4x4& g, const GVector* in, std::size_t coun
                               std::size_t inStride, GVector* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GVector* in, std::size_t count, std::size_t inStride,
                               const G4x4& g, GVector* out, std::size_t outStride);
-// Boxes: box * m, m * box, box * t, t * box, g * box, box * g.
+///@}
+///@{
+/// Boxes: box * m, m * box, box * t, t * box, g * box, box * g.
 GMATH_API void GBatchMultiply(const GBox* in, std::size_t count, std::size_t inStride,
                               const GMatrix& m, GBox* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GMatrix& m, const GBox* in, std::size_t count,
@@ -155,11 +172,14 @@ GMATH_API void GBatchMultiply(const G4x4& g, const GBox* in, std::size_t count,
                               std::size_t inStride, GBox* out, std::size_t outStride);
 GMATH_API void GBatchMultiply(const GBox* in, std::size_t count, std::size_t inStride,
                               const G4x4& g, GBox* out, std::size_t outStride);
+///@}
 
-// ((boxes[0] | boxes[1]) | boxes[2]) ... and the same with &; no boxes give
-// the canonical null box for the union and the infinite box for the
-// intersection, without a message.
+///@{
+/// ((boxes[0] | boxes[1]) | boxes[2]) ... and the same with &; no boxes give
+/// the canonical null box for the union and the infinite box for the
+/// intersection, without a message.
 GMATH_API GBox GBatchUnion(const GBox* boxes, std::size_t count, std::size_t stride);
 GMATH_API GBox GBatchIntersection(const GBox* boxes, std::size_t count, std::size_t stride);
+///@}
 
 #endif

@@ -1,9 +1,13 @@
 #ifndef GMATH_EXPORT_H
 #define GMATH_EXPORT_H
 
-/* GMATH_API marks everything that crosses the library boundary. The library
-   is built with hidden visibility, so only what carries it is exported.
-   A static build defines GMATH_STATIC for the library and its users. */
+/// \file
+/// The visibility mark of everything the library exports.
+
+/// \def GMATH_API
+/// Marks everything that crosses the library boundary. The library is built
+/// with hidden visibility, so only what carries it is exported. A static
+/// build defines GMATH_STATIC for the library and its users.
 #if defined(GMATH_STATIC)
 #define GMATH_API
 #elif defined(_WIN32)

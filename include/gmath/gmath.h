@@ -1,6 +1,9 @@
 #ifndef GMATH_GMATH_H
 #define GMATH_GMATH_H
 
+/// \file
+/// The one header a caller needs: it includes every subsystem.
+
 // The only header a caller needs: it brings in every subsystem.
 #include "gmath/export.h"
 #include "gmath/version.h"

@@ -1,6 +1,9 @@
 #ifndef GMATH_PLANAR_H
 #define GMATH_PLANAR_H
 
+/// \file
+/// The planar (2D) value types and their conversions to and from 3D, in one include.
+
 // Planar values and their conversions to and from the spatial ones.
 #include "gmath/planar/box2d.h"
 #include "gmath/planar/convert.h"

@@ -1,6 +1,9 @@
 #ifndef GMATH_TEXTIO_H
 #define GMATH_TEXTIO_H
 
+/// \file
+/// Text dump and load of the value types, in the C locale whatever the process locale.
+
 #include <cstdio>
 
 #include "gmath/core3d/box.h"
@@ -41,6 +44,10 @@
 // never allocates: the caller provides room for up to 100 points.
 // ---------------------------------------------------------------------------
 
+///@{
+/// Writes the labelled dump of the value to stream, for a reader of
+/// diagnostics; *err is 2 when the stream or a point array is null or a write
+/// fails.
 GMATH_API void GPrint_to_File(FILE* stream, const GMatrix& m, long* err);
 GMATH_API void GPrint_to_File(FILE* stream, const GTransf& t, long* err);
 GMATH_API void GPrint_to_File(FILE* stream, const GBox& b, long* err);
@@ -53,7 +60,12 @@ GMATH_API void GPrint_to_File(FILE* stream, const GPtFrustum& f, long* err);
 GMATH_API void GPrint_to_File(FILE* stream, const GBox2d& b, long* err);
 GMATH_API void GPrint_to_File(FILE* stream, const GMatrix2d& m, long* err);
 GMATH_API void GPrint_to_File(FILE* stream, const GTransf2d& t, long* err);
+///@}
 
+///@{
+/// Reads the numbers of a dump, in its order and without its labels, into
+/// the value; *err is 0 when all were read, 2 when the input stopped early or
+/// was malformed, 1 for a point count above 100.
 GMATH_API void GRead_from_File(FILE* stream, GMatrix& m, long* err);
 GMATH_API void GRead_from_File(FILE* stream, GTransf& t, long* err);
 GMATH_API void GRead_from_File(FILE* stream, GBox& b, long* err);
@@ -66,5 +78,6 @@ GMATH_API void GRead_from_File(FILE* stream, GPtFrustum& f, long* err);
 GMATH_API void GRead_from_File(FILE* stream, GBox2d& b, long* err);
 GMATH_API void GRead_from_File(FILE* stream, GMatrix2d& m, long* err);
 GMATH_API void GRead_from_File(FILE* stream, GTransf2d& t, long* err);
+///@}
 
 #endif

@@ -1,6 +1,9 @@
 #ifndef GMATH_VOLUMES_H
 #define GMATH_VOLUMES_H
 
+/// \file
+/// The spatial query volumes, in one include.
+
 // Spatial query volumes.
 #include "gmath/volumes/bore_cone.h"
 #include "gmath/volumes/bore_line.h"

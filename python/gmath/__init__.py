@@ -17,6 +17,8 @@ from ._tolerances import tolerances as tolerances
 from ._values import complete
 from ._values import float_from_bits as float_from_bits
 
+__version__: str = _gmath.__version__
+
 VALUE_CLASSES = (
     _gmath.Position, _gmath.Vector, _gmath.UnitVector, _gmath.Matrix, _gmath.Transf,
     _gmath.G4x4, _gmath.Box, _gmath.BoreLine, _gmath.BoreCone, _gmath.ClipVolume,

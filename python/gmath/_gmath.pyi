@@ -6,6 +6,8 @@ from typing import Any, Callable, ClassVar, Sequence
 from typing import overload
 import numpy
 
+__version__: str
+
 class BoreCone:
     __hash__: ClassVar[None]  # type: ignore[assignment]
     def same_bits(self, other: object) -> bool: ...

@@ -1,7 +1,10 @@
 #include "bindings.h"
+#include "gmath/version.h"
 
 PYBIND11_MODULE(_gmath, m) {
   m.doc() = "Bindings of the gmath library; import the gmath package instead.";
+  // The library's own version, so the package cannot claim another.
+  m.attr("__version__") = GMATH_VERSION_STRING;
   gmath_py::BindErrors(m);
   gmath_py::BindTolerances(m);
   gmath_py::BindVectors(m);

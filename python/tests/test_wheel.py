@@ -19,3 +19,9 @@ def test_the_wheel_installs_and_imports_in_a_fresh_environment(tmp_path):
     out = subprocess.run([python, "-c", "import gmath; print(gmath.__file__)"], cwd=tmp_path,
                          capture_output=True, check=True, text=True).stdout
     assert pathlib.Path(out.strip()).is_relative_to(venv)
+
+
+def test_the_version_is_the_cmake_projects():
+    import gmath
+    cmake = (pathlib.Path(__file__).parents[2] / "CMakeLists.txt").read_text()
+    assert f"project(gmath VERSION {gmath.__version__} " in cmake

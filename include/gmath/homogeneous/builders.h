@@ -1,6 +1,10 @@
 #ifndef GMATH_HOMOGENEOUS_BUILDERS_H
 #define GMATH_HOMOGENEOUS_BUILDERS_H
 
+/// \file
+/// Builders of G4x4 matrices: translation, scaling, rotation, perspective and the conversion of a
+/// similarity transform.
+
 #include "gmath/core3d/vector.h"
 #include "gmath/export.h"
 #include "gmath/homogeneous/g4x4.h"
@@ -15,31 +19,40 @@
 // whose messages do not change *err.
 // ---------------------------------------------------------------------------
 
-// Rotation(cosine, sine, axis). Fails with "q4x4: rotation cosine and sine
-// invalid\n" when |cosine² + sine² - 1| > resnor.
+///@{
+/// Rotation(cosine, sine, axis). Fails with "q4x4: rotation cosine and sine
+/// invalid\n" when |cosine² + sine² - 1| > resnor.
 GMATH_API void Rotate4x4(double cosine, double sine, const GUnitVector& axis, G4x4& m,
                          long* err);
 GMATH_API void Rotate4x4(double angle, const GUnitVector& axis, G4x4& m, long* err);
-// The same rotations about the axis through point: q -> (q - point)·R + point.
+///@}
+///@{
+/// The same rotations about the axis through point: q -> (q - point)·R + point.
 GMATH_API void Rotate4x4(double cosine, double sine, const GUnitVector& axis,
                          const GPosition& point, G4x4& m, long* err);
 GMATH_API void Rotate4x4(double angle, const GUnitVector& axis, const GPosition& point, G4x4& m,
                          long* err);
-// Reflection in the plane through the origin, or through point.
+///@}
+///@{
+/// Reflection in the plane through the origin, or through point.
 GMATH_API void Reflect4x4(const GUnitVector& normal, G4x4& m, long* err);
 GMATH_API void Reflect4x4(const GUnitVector& normal, const GPosition& point, G4x4& m, long* err);
+///@}
+/// The translation by v: the identity with v in elements 12 to 14.
 GMATH_API void Translate4x4(const GVector& v, G4x4& m, long* err);
-// From the frame's local coordinates to global ones: rows x, y made
-// perpendicular to x, z = x × y; translation origin. Fails with
-// "q4x4: new axis vectors are collinear\n" when the axes are collinear.
+/// From the frame's local coordinates to global ones: rows x, y made
+/// perpendicular to x, z = x × y; translation origin. Fails with
+/// "q4x4: new axis vectors are collinear\n" when the axes are collinear.
 GMATH_API void Coordinate4x4(const GPosition& origin, const GUnitVector& xAxis,
                              const GUnitVector& yAxis, G4x4& m, long* err);
-// diag(s, s, s, 1) or diag(sx, sy, sz, 1), with +0.0 elsewhere; with a
-// point, that point stays fixed.
+///@{
+/// diag(s, s, s, 1) or diag(sx, sy, sz, 1), with +0.0 elsewhere; with a
+/// point, that point stays fixed.
 GMATH_API void Scale4x4(double s, G4x4& m, long* err);
 GMATH_API void Scale4x4(double s, const GPosition& point, G4x4& m, long* err);
 GMATH_API void Scale4x4(double sx, double sy, double sz, G4x4& m, long* err);
 GMATH_API void Scale4x4(double sx, double sy, double sz, const GPosition& point, G4x4& m,
                         long* err);
+///@}
 
 #endif
