@@ -42,7 +42,7 @@ setup(
     name="gmath",
     version="1.0.0",
     description="Tolerance-aware geometry mathematics",
-    packages=["gmath"],
+    packages=["gmath", "gmath.dask"],
     package_data={"gmath": ["py.typed", "*.pyi"]},
     ext_modules=[Extension("gmath._gmath", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
