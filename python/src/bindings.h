@@ -26,6 +26,8 @@ void BindClipVolume(py::module_& m);
 void BindPointVolumes(py::module_& m);
 void BindPlanarVectors(py::module_& m);
 void BindPlanarShapes(py::module_& m);
+void BindBatch(py::module_& m);
+void BindBoxIndex(py::module_& m);
 
 // A library call reports its message before it returns its code: the
 // message is collected from here on so that the exception can carry it.
@@ -33,6 +35,23 @@ void StartCall();
 // Raises the gmath exception of a non-zero code, with the last message the
 // call reported (or what failed, when it reported none).
 void Check(long code, const char* what);
+
+// While it lives, the messages reported on this thread are kept in order in
+// *messages instead of reaching Python: a call running without the GIL, or
+// on a helper thread, hands them over later with Deliver.
+class MessageDiversion {
+ public:
+  explicit MessageDiversion(std::vector<std::string>* messages);
+  ~MessageDiversion();
+  MessageDiversion(const MessageDiversion&) = delete;
+  MessageDiversion& operator=(const MessageDiversion&) = delete;
+
+ private:
+  std::vector<std::string>* previous_;
+};
+// Sends the kept messages to Python as if just reported, and empties the
+// list (the GIL held).
+void Deliver(std::vector<std::string>& messages);
 
 // Exactly `count` doubles from a sequence or array (a numpy array of any
 // shape holding count values): the fields of a value, row by row.

@@ -9,9 +9,11 @@ namespace {
 // down, after static destructors could have released a Python object.
 py::object* handler = nullptr;
 std::string lastMessage;
+// Where this thread's messages go while a call runs without the GIL.
+thread_local std::vector<std::string>* diverted = nullptr;
 
-void Observe(const char* message, void*) {
-  lastMessage = message ? message : "";
+void Send(const std::string& message) {
+  lastMessage = message;
   if (handler == nullptr || !Py_IsInitialized()) return;
   py::gil_scoped_acquire gil;
   try {
@@ -19,6 +21,14 @@ void Observe(const char* message, void*) {
   } catch (py::error_already_set& error) {
     error.discard_as_unraisable("gmath message handler");
   }
+}
+
+void Observe(const char* message, void*) {
+  if (diverted != nullptr) {
+    diverted->emplace_back(message ? message : "");
+    return;
+  }
+  Send(message ? message : "");
 }
 
 void SetHandler(py::object function) {
@@ -36,6 +46,17 @@ void SetHandler(py::object function) {
 }  // namespace
 
 void StartCall() { lastMessage.clear(); }
+
+MessageDiversion::MessageDiversion(std::vector<std::string>* messages) : previous_(diverted) {
+  diverted = messages;
+}
+
+MessageDiversion::~MessageDiversion() { diverted = previous_; }
+
+void Deliver(std::vector<std::string>& messages) {
+  for (const std::string& message : messages) Send(message);
+  messages.clear();
+}
 
 void Check(long code, const char* what) {
   if (code == 0) return;

@@ -14,4 +14,6 @@ PYBIND11_MODULE(_gmath, m) {
   gmath_py::BindPointVolumes(m);
   gmath_py::BindPlanarVectors(m);
   gmath_py::BindPlanarShapes(m);
+  gmath_py::BindBatch(m);
+  gmath_py::BindBoxIndex(m);
 }

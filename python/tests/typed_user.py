@@ -1,6 +1,7 @@
 """A typed user script: mypy --strict must accept it against the stubs."""
 
 import numpy as np
+import numpy.typing as npt
 
 import gmath
 
@@ -20,6 +21,12 @@ def main() -> None:
     with gmath.capture_messages() as messages:
         gmath.build_unit_vector(0.0, 0.0, 0.0)
     print(len(messages), np.asarray(g).shape)
+    boxes = np.array([[0.0, 0.0, 0.0, 1.0, 1.0, 1.0], [5.0, 5.0, 5.0, 6.0, 6.0, 6.0]])
+    flags: npt.NDArray[np.bool_] = gmath.overlaps(volume, boxes, threads=2)
+    index = gmath.BoxIndex(boxes)
+    hits: npt.NDArray[np.int64] = index.query(volume)
+    moved_boxes = gmath.transform_boxes(gmath.translate_transf(gmath.Vector(1.0, 0.0, 0.0)), boxes)
+    print(flags, hits, moved_boxes.shape, len(index))
 
 
 if __name__ == "__main__":
