@@ -12,7 +12,7 @@ ascending. Chunks whose range box a box, clip volume or fence misses are
 not computed. See docs/distributed.md.
 """
 
-from typing import Any, Sequence, Tuple
+from typing import Any, Dict, Sequence, Tuple
 
 import numpy as np
 
@@ -84,25 +84,32 @@ def points_in(volume: Any, points: Any) -> Any:
     return _flags("points_in", volume, points, 3, _no_skip)
 
 
-def _transformed(operation: str, transform: Any, array: Any, width: int, inverse: bool) -> Any:
+def _transformed(operation: str, transform: Any, array: Any, width: int,
+                 options: Dict[str, bool]) -> Any:
     array = _chunks.by_rows(array, width)
     return _graphs.lazy_array(operation, array, [False] * array.numblocks[0], width,
-                              np.float64, _calls.transformed, operation, transform, inverse)
+                              np.float64, _calls.transformed, operation, transform, options)
 
 
-def transform_positions(transform: Any, points: Any, *, inverse: bool = False) -> Any:
-    """Dask array of gmath.transform_positions(transform, points, inverse=...)."""
-    return _transformed("transform_positions", transform, points, 3, inverse)
+def transform_positions(t: Any, points: Any, *, inverse: bool = False,
+                     transform_first: bool = False) -> Any:
+    """Dask array of gmath.transform_positions(t, points, ...)."""
+    return _transformed("transform_positions", t, points, 3,
+                        dict(inverse=inverse, transform_first=transform_first))
 
 
-def transform_vectors(transform: Any, vectors: Any, *, inverse: bool = False) -> Any:
-    """Dask array of gmath.transform_vectors(transform, vectors, inverse=...)."""
-    return _transformed("transform_vectors", transform, vectors, 3, inverse)
+def transform_vectors(t: Any, vectors: Any, *, inverse: bool = False,
+                     transform_first: bool = False) -> Any:
+    """Dask array of gmath.transform_vectors(t, vectors, ...)."""
+    return _transformed("transform_vectors", t, vectors, 3,
+                        dict(inverse=inverse, transform_first=transform_first))
 
 
-def transform_boxes(transform: Any, boxes: Any, *, inverse: bool = False) -> Any:
-    """Dask array of gmath.transform_boxes(transform, boxes, inverse=...)."""
-    return _transformed("transform_boxes", transform, boxes, 6, inverse)
+def transform_boxes(t: Any, boxes: Any, *, inverse: bool = False,
+                     transform_first: bool = False) -> Any:
+    """Dask array of gmath.transform_boxes(t, boxes, ...)."""
+    return _transformed("transform_boxes", t, boxes, 6,
+                        dict(inverse=inverse, transform_first=transform_first))
 
 
 def compute(*arrays: Any) -> Tuple[Any, ...]:

@@ -1,7 +1,7 @@
 """The worker side of each operation: plain Python functions, which pickle
 by name where the extension's functions do not."""
 
-from typing import Any
+from typing import Any, Dict
 
 import numpy as np
 
@@ -16,8 +16,9 @@ def hits(operation: str, volume: Any, block: np.ndarray, offset: int) -> np.ndar
     return getattr(gmath, operation)(volume, block) + np.int64(offset)
 
 
-def transformed(operation: str, transform: Any, block: np.ndarray, inverse: bool) -> np.ndarray:
-    return getattr(gmath, operation)(transform, block, inverse=inverse)
+def transformed(operation: str, transform: Any, options: Dict[str, bool],
+                block: np.ndarray) -> np.ndarray:
+    return getattr(gmath, operation)(transform, block, **options)
 
 
 def build_index(block: np.ndarray, offset: int) -> Any:
@@ -28,8 +29,5 @@ def query_index(index: Any, volume: Any) -> np.ndarray:
     return index.value.query(volume)
 
 
-def first_hit_boxes(index: Any, block: np.ndarray, bore: Any, count: int, offset: int) -> Any:
-    """The chunk's first hits and their boxes, for the client to order the
-    candidates of every chunk as one index would."""
-    ids = index.value.first_hits(bore, count)
-    return ids, block[ids - offset]
+def first_hits(index: Any, bore: Any, count: int) -> Any:
+    return index.value.first_hits(bore, count)

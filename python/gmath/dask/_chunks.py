@@ -8,6 +8,8 @@ import numpy as np
 
 import gmath as _gmath
 
+from .. import _messages
+
 # Beyond 2^120 the library's tests may round a size to infinity; the box
 # index keeps such boxes aside too.
 _BOUNDABLE_LIMIT = 2.0 ** 120
@@ -37,8 +39,12 @@ def offsets(array: Any) -> List[int]:
 def chunk_range(block: np.ndarray) -> np.ndarray:
     """[low x y z, high x y z, 1.0] of the chunk's boxes: componentwise min
     and max of the raw coordinates; last 0.0 when a box has a NaN, a number
-    beyond 2^120 or low above high, or the chunk is empty: such a chunk is
-    never skipped by its range."""
+    beyond 2^120 or low above high, or the chunk is empty or not an (n, 6)
+    array of numbers: such a chunk is never skipped by its range (its task
+    raises what the single call would)."""
+    if not (isinstance(block, np.ndarray) and block.ndim == 2 and block.shape[1] == 6
+            and block.dtype.kind in "fiu"):
+        return np.zeros((1, 7))
     low, high = block[:, :3], block[:, 3:]
     boundable = (len(block) > 0 and bool(np.all(np.abs(block) <= _BOUNDABLE_LIMIT))
                  and bool(np.all(low <= high)))
@@ -83,5 +89,7 @@ def chunks_to_skip(volume: Any, boxes: Any) -> Sequence[bool]:
         return rows.tolist()
     table = ranges(boxes)
     bounded = table[:, 6] == 1.0
-    misses = bounded & ~_gmath.overlaps(volume, np.ascontiguousarray(table[:, :6]))
+    with _messages.diverted_messages():  # the chunks' tasks report them
+        touched = _gmath.overlaps(volume, np.ascontiguousarray(table[:, :6]))
+    misses = bounded & ~touched
     return (rows | misses).tolist()

@@ -1,10 +1,8 @@
 """One gmath.BoxIndex per row chunk, built and kept on the workers."""
 
-from typing import Any, List
+from typing import Any, List, Tuple
 
 import numpy as np
-
-import gmath
 
 from .. import _tolerances
 from . import _calls, _chunks
@@ -25,14 +23,12 @@ class PartitionedIndex:
         self._client = client if client is not None else get_client()
         self._boxes = _chunks.by_rows(boxes, 6)
         self._starts = _chunks.offsets(self._boxes)
-        self._skip_empty = [rows == 0 for rows in self._boxes.chunks[0]]
         tolerances = _tolerances._current()
         blocks = self._boxes.to_delayed().ravel()
         built = [dask.delayed(run, pure=True)(_calls.build_index, tolerances, i, block,
                                               self._starts[i])
                  for i, block in enumerate(blocks)]
         self._parts: List[Any] = self._client.compute(built)
-        self._blocks = blocks
         emit(self._client.gather(self._client.map(messages_of, self._parts, pure=False)))
 
     def __len__(self) -> int:
@@ -58,14 +54,13 @@ class PartitionedIndex:
         values = self._run_all(_calls.query_index, self._chunks_for(volume), lambda i: (volume,))
         return np.concatenate([np.empty(0, np.int64)] + values)
 
-    def first_hits(self, bore: Any, count: int) -> np.ndarray:
+    def first_hits(self, bore: Any, count: int) -> Tuple[np.ndarray, np.ndarray]:
         """gmath.BoxIndex(boxes).first_hits(bore, count) over the whole array:
-        each chunk's first hits, ordered together as one index orders them."""
-        chunks = [i for i, empty in enumerate(self._skip_empty) if not empty]
-        # The boxes' own keys: no copy where the boxes are persisted.
-        blocks = dict(zip(chunks, self._client.compute([self._blocks[i] for i in chunks])))
-        values = self._run_all(_calls.first_hit_boxes, chunks,
-                               lambda i: (blocks[i], bore, count, self._starts[i]))
+        (ids, entry depths) of each chunk's first hits, ordered together as
+        one index orders them: by depth, then id, NaN last."""
+        chunks = [i for i, rows in enumerate(self._boxes.chunks[0]) if rows]
+        values = self._run_all(_calls.first_hits, chunks, lambda i: (bore, count))
         ids = np.concatenate([np.empty(0, np.int64)] + [v[0] for v in values])
-        boxes = np.concatenate([np.empty((0, 6))] + [v[1] for v in values])
-        return gmath.BoxIndex(boxes, ids).first_hits(bore, count)
+        depths = np.concatenate([np.empty(0)] + [v[1] for v in values])
+        first = np.lexsort((ids, depths))[:max(count, 0)]
+        return ids[first], depths[first]

@@ -2,8 +2,7 @@
 tolerances the client had when it built the graph, with the messages the
 call reported kept for the client."""
 
-import threading
-from typing import Any, Callable, List, NamedTuple, Optional, Sequence, Tuple
+from typing import Any, Callable, NamedTuple, Sequence, Tuple
 
 from .. import _messages
 from ._gate import Tolerances, gate
@@ -15,35 +14,14 @@ class Part(NamedTuple):
     messages: Tuple[str, ...]
 
 
-_local = threading.local()
-
-
-class _ThreadSink(List[str]):
-    """Registered once among the process's capture lists: hands each message
-    to the task running on the reporting thread, since a worker runs several
-    tasks at once and the capture lists are process-wide."""
-
-    def append(self, message: str) -> None:
-        messages: Optional[List[str]] = getattr(_local, "messages", None)
-        if messages is not None:
-            messages.append(message)
-
-
-_messages._captures.append(_ThreadSink())
-
-
 def run(call: Callable[..., Any], tolerances: Tolerances, chunk: int, *args: Any) -> Part:
     """call(*args) for chunk `chunk`; an error names the chunk in a note."""
-    messages: List[str] = []
-    _local.messages = messages
     try:
-        with gate.holding(tolerances):
+        with _messages.diverted_messages() as messages, gate.holding(tolerances):
             value = call(*args)
     except Exception as error:
         error.add_note(f"gmath.dask: raised by chunk {chunk}")
         raise
-    finally:
-        _local.messages = None
     return Part(value, tuple(messages))
 
 
