@@ -1,5 +1,6 @@
 """One gmath.BoxIndex per row chunk, built and kept on the workers."""
 
+import uuid
 from typing import Any, List, Tuple
 
 import numpy as np
@@ -25,8 +26,9 @@ class PartitionedIndex:
         self._starts = _chunks.offsets(self._boxes)
         tolerances = _tolerances._current()
         blocks = self._boxes.to_delayed().ravel()
+        name = f"gmath-build_index-{self._boxes.name}"
         built = [dask.delayed(run, pure=True)(_calls.build_index, tolerances, i, block,
-                                              self._starts[i])
+                                              self._starts[i], dask_key_name=f"{name}-{i}")
                  for i, block in enumerate(blocks)]
         self._parts: List[Any] = self._client.compute(built)
         emit(self._client.gather(self._client.map(messages_of, self._parts, pure=False)))
@@ -39,10 +41,10 @@ class PartitionedIndex:
         return [i for i, skipped in enumerate(skip) if not skipped]
 
     def _run_all(self, call: Any, chunks: List[int], args: Any) -> List[Any]:
-
         tolerances = _tolerances._current()
+        name = f"gmath-{call.__name__}-{uuid.uuid4().hex}"
         futures = [self._client.submit(run, call, tolerances, i, self._parts[i], *args(i),
-                                       pure=False)
+                                       key=f"{name}-{i}")
                    for i in chunks]
         parts = self._client.gather(futures)
         emit([part.messages for part in parts])
