@@ -3,6 +3,7 @@ calls, element for element."""
 
 import json
 import pathlib
+import pickle
 import re
 import subprocess
 import sys
@@ -104,9 +105,11 @@ def test_every_operation_is_the_single_call(cluster, seed):
     assert_every_operation_is_the_single_call(seed)
 
 
-def test_chunks_a_volume_misses_are_skipped():
+def test_chunks_a_volume_misses_are_skipped_and_tasks_stay_small():
     arranged = da.from_array(BOXES, chunks=50)
     assert sum(_chunks.chunks_to_skip(unit, arranged)) >= 4
+    graph = dict(gd.overlaps(fence, arranged).dask)
+    assert all(len(pickle.dumps(graph[key])) < 1000 for key in graph if "gmath" in key[0])
     assert not any(_chunks.chunks_to_skip(bore, arranged))
 
 
@@ -160,8 +163,10 @@ def test_partitioned_index_answers_as_one_index(cluster):
     client, _ = cluster
     arranged = client.persist(da.from_array(BOXES, chunks=(chunking(len(BOXES), 4), 6)))
     index, single = gd.PartitionedIndex(arranged, client), gmath.BoxIndex(BOXES)
-    for volume in (unit, clip, fence, bore):
-        assert_same(index.query(volume), single.query(volume))
+    with distributed.get_task_stream(client) as stream:
+        for volume in (unit, clip, fence, bore):
+            assert_same(index.query(volume), single.query(volume))
+    assert {s["action"] for task in stream.data for s in task["startstops"]} == {"compute"}
     for got, expected in zip(index.first_hits(bore, 5), single.first_hits(bore, 5)):
         assert_same(got, expected)
     assert len(index) == len(BOXES)
