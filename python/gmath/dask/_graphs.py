@@ -58,8 +58,10 @@ def lazy_array(prefix: str, array: Any, skip: Sequence[bool], columns: int, dtyp
                       name, chunks, dtype=dtype)
     in_order = [(messages, i) for i in range(len(skip)) if not skip[i]]
     gathered = messages + "-all"
-    result._gmath_messages = Delayed(gathered, HighLevelGraph.from_collections(
-        gathered, {gathered: (tuple, in_order)}, dependencies=[result]))
+    # Kept on the array itself: an array derived from it computes without them.
+    result._gmath_messages = Delayed(  # type: ignore[attr-defined]
+        gathered, HighLevelGraph.from_collections(gathered, {gathered: (tuple, in_order)},
+                                                  dependencies=[result]))
     return result
 
 
