@@ -27,10 +27,6 @@ __all__ = [
 ]
 
 
-def _overlap_skip(volume: Any, boxes: Any) -> Sequence[bool]:
-    return _chunks.chunks_to_skip(volume, boxes)
-
-
 def _no_skip(volume: Any, array: Any) -> Sequence[bool]:
     return [False] * array.numblocks[0]
 
@@ -51,12 +47,12 @@ def _hits(operation: str, volume: Any, boxes: Any, skip_of: Any) -> np.ndarray:
 
 def overlaps(volume: Any, boxes: Any) -> Any:
     """Dask array of gmath.overlaps(volume, boxes) (bool per box)."""
-    return _flags("overlaps", volume, boxes, 6, _overlap_skip)
+    return _flags("overlaps", volume, boxes, 6, _chunks.chunks_to_skip)
 
 
 def overlap_hits(volume: Any, boxes: Any) -> np.ndarray:
     """gmath.overlap_hits(volume, boxes): int64 row numbers, ascending."""
-    return _hits("overlap_hits", volume, boxes, _overlap_skip)
+    return _hits("overlap_hits", volume, boxes, _chunks.chunks_to_skip)
 
 
 def contains(volume: Any, boxes: Any) -> Any:
@@ -92,21 +88,21 @@ def _transformed(operation: str, transform: Any, array: Any, width: int,
 
 
 def transform_positions(t: Any, points: Any, *, inverse: bool = False,
-                     transform_first: bool = False) -> Any:
+                        transform_first: bool = False) -> Any:
     """Dask array of gmath.transform_positions(t, points, ...)."""
     return _transformed("transform_positions", t, points, 3,
                         dict(inverse=inverse, transform_first=transform_first))
 
 
 def transform_vectors(t: Any, vectors: Any, *, inverse: bool = False,
-                     transform_first: bool = False) -> Any:
+                      transform_first: bool = False) -> Any:
     """Dask array of gmath.transform_vectors(t, vectors, ...)."""
     return _transformed("transform_vectors", t, vectors, 3,
                         dict(inverse=inverse, transform_first=transform_first))
 
 
 def transform_boxes(t: Any, boxes: Any, *, inverse: bool = False,
-                     transform_first: bool = False) -> Any:
+                    transform_first: bool = False) -> Any:
     """Dask array of gmath.transform_boxes(t, boxes, ...)."""
     return _transformed("transform_boxes", t, boxes, 6,
                         dict(inverse=inverse, transform_first=transform_first))

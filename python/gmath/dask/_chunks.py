@@ -40,10 +40,10 @@ def chunk_range(block: np.ndarray) -> np.ndarray:
     """[low x y z, high x y z, 1.0] of the chunk's boxes: componentwise min
     and max of the raw coordinates; last 0.0 when a box has a NaN, a number
     beyond 2^120 or low above high, or the chunk is empty or not an (n, 6)
-    array of numbers: such a chunk is never skipped by its range (its task
+    float64 array: such a chunk is never skipped by its range (its task
     raises what the single call would)."""
     if not (isinstance(block, np.ndarray) and block.ndim == 2 and block.shape[1] == 6
-            and block.dtype.kind in "fiu"):
+            and block.dtype == np.float64):
         return np.zeros((1, 7))
     low, high = block[:, :3], block[:, 3:]
     boundable = (len(block) > 0 and bool(np.all(np.abs(block) <= _BOUNDABLE_LIMIT))

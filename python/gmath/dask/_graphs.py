@@ -14,9 +14,6 @@ from .. import _tolerances
 from . import _chunks
 from ._tasks import messages_of, run, value_of
 
-Task = Tuple[Any, ...]
-
-
 def _name(prefix: str, *parts: Any) -> str:
     return f"gmath-{prefix}-{tokenize(*parts)}"
 
