@@ -47,6 +47,7 @@ setup(
     ext_modules=[Extension("gmath._gmath", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
     install_requires=["numpy"],
+    extras_require={"dask": ["dask[array]", "distributed"]},
     python_requires=">=3.9",
     zip_safe=False,
 )
