@@ -21,8 +21,9 @@ py::array_t<bool> Flags(const py::handle& boxes, int threads, const Call& call) 
   auto* out = reinterpret_cast<std::uint8_t*>(flags.mutable_data());
   const GBox* in = rows.data();
   StartCall();
-  RunSliced(rows.count, threads,
-            [&](std::size_t begin, std::size_t end) { call(in + begin, end - begin, out + begin); });
+  RunSliced(rows.count, threads, [&](std::size_t begin, std::size_t end) {
+    call(in + begin, end - begin, out + begin);
+  });
   return flags;
 }
 
@@ -47,7 +48,8 @@ py::array_t<std::int64_t> Hits(const py::handle& boxes, int threads, const Call&
   });
   std::size_t total = 0;
   for (std::size_t s = 0; s < counts.size(); ++s)
-    for (std::size_t i = 0; i < counts[s]; ++i) found[total++] = s * kSliceRows + found[s * kSliceRows + i];
+    for (std::size_t i = 0; i < counts[s]; ++i)
+      found[total++] = s * kSliceRows + found[s * kSliceRows + i];
   return Int64s(found.data(), total);
 }
 
@@ -55,11 +57,10 @@ py::array_t<std::int64_t> Hits(const py::handle& boxes, int threads, const Call&
 // its message once: the batch call would repeat the message in every slice.
 bool LacksPlanes(const GPtFence& fence) { return fence.m_count < 3 || fence.m_points == nullptr; }
 
-bool ReportLackingFence(const Fence& fence, std::size_t count) {
-  if (!LacksPlanes(fence.value) || count == 0) return false;
+void ReportLackingFence(const Fence& fence, std::size_t count) {
+  if (count == 0) return;
   StartCall();
   static_cast<void>(fence.value && GBox{});
-  return true;
 }
 
 py::array_t<bool> FenceFlags(const Fence& f, const py::handle& boxes, int threads) {
@@ -94,23 +95,25 @@ py::array_t<std::int64_t> FenceHits(const Fence& f, const py::handle& boxes, int
 template <class V, class FlagCall, class HitCall>
 void BindTest(py::module_& m, const char* name, const char* hitName, FlagCall flagCall,
               HitCall hitCall, const char* doc) {
-  m.def(name,
-        [flagCall](const V& volume, const py::handle& boxes, int threads) {
-          return Flags(boxes, threads, [&volume, flagCall](const GBox* b, std::size_t n,
-                                                           std::uint8_t* out) {
-            flagCall(volume, b, n, kBoxStride, out);
-          });
-        },
-        py::arg("volume"), py::arg("boxes"), py::kw_only(), py::arg("threads") = 1, doc);
-  m.def(hitName,
-        [hitCall](const V& volume, const py::handle& boxes, int threads) {
-          return Hits(boxes, threads, [&volume, hitCall](const GBox* b, std::size_t n,
-                                                         std::size_t* out) {
-            return hitCall(volume, b, n, kBoxStride, out);
-          });
-        },
-        py::arg("volume"), py::arg("boxes"), py::kw_only(), py::arg("threads") = 1,
-        "The ascending row indices (int64) of the boxes the test answers True.");
+  m.def(
+      name,
+      [flagCall](V volume, const py::handle& boxes, int threads) {
+        return Flags(boxes, threads,
+                     [&volume, flagCall](const GBox* b, std::size_t n, std::uint8_t* out) {
+                       flagCall(volume, b, n, kBoxStride, out);
+                     });
+      },
+      py::arg("volume"), py::arg("boxes"), py::kw_only(), py::arg("threads") = 1, doc);
+  m.def(
+      hitName,
+      [hitCall](V volume, const py::handle& boxes, int threads) {
+        return Hits(boxes, threads,
+                    [&volume, hitCall](const GBox* b, std::size_t n, std::size_t* out) {
+                      return hitCall(volume, b, n, kBoxStride, out);
+                    });
+      },
+      py::arg("volume"), py::arg("boxes"), py::kw_only(), py::arg("threads") = 1,
+      "The ascending row indices (int64) of the boxes the test answers True.");
 }
 
 template <class V>
@@ -190,23 +193,31 @@ py::array_t<bool> PointsIn(const py::handle& points, int threads, const Call& ca
 }
 
 void BindPointTests(py::module_& m) {
-  m.def("points_in", [](const GClipVolume& volume, const py::handle& points, int threads) {
-    return PointsIn(points, threads, [&volume](const GPosition* p, std::size_t n, int* in, long* err) {
-      GBatchIsPtInClipVolume(volume, p, n, sizeof(GPosition), in, err);
-    });
-  }, py::arg("volume"), py::arg("points"), py::kw_only(), py::arg("threads") = 1,
-        "A bool per point of an (n, 3) array: inside the volume (GBatchIsPtInClipVolume).");
-  m.def("points_in", [](const Fence& f, const py::handle& points, int threads) {
-    const Fence fence = f;
-    std::vector<GPosition> planePoints(fence.points.size() + 1);
-    std::vector<GUnitVector> normals(fence.points.size() + 1);
-    fence.value.FindPlanes(planePoints.data(), normals.data());
-    return PointsIn(points, threads, [&](const GPosition* p, std::size_t n, int* in, long* err) {
-      GBatchIsPtInPtFence(fence.value, planePoints.data(), normals.data(), p, n,
-                          sizeof(GPosition), in, err);
-    });
-  }, py::arg("volume"), py::arg("points"), py::kw_only(), py::arg("threads") = 1,
-        "A bool per point of an (n, 3) array: inside the fence (GBatchIsPtInPtFence).");
+  m.def(
+      "points_in",
+      [](GClipVolume volume, const py::handle& points, int threads) {
+        return PointsIn(points, threads,
+                        [&volume](const GPosition* p, std::size_t n, int* in, long* err) {
+                          GBatchIsPtInClipVolume(volume, p, n, sizeof(GPosition), in, err);
+                        });
+      },
+      py::arg("volume"), py::arg("points"), py::kw_only(), py::arg("threads") = 1,
+      "A bool per point of an (n, 3) array: inside the volume (GBatchIsPtInClipVolume).");
+  m.def(
+      "points_in",
+      [](const Fence& f, const py::handle& points, int threads) {
+        const Fence fence = f;
+        std::vector<GPosition> planePoints(fence.points.size() + 1);
+        std::vector<GUnitVector> normals(fence.points.size() + 1);
+        fence.value.FindPlanes(planePoints.data(), normals.data());
+        return PointsIn(points, threads,
+                        [&](const GPosition* p, std::size_t n, int* in, long* err) {
+                          GBatchIsPtInPtFence(fence.value, planePoints.data(), normals.data(), p, n,
+                                              sizeof(GPosition), in, err);
+                        });
+      },
+      py::arg("volume"), py::arg("points"), py::kw_only(), py::arg("threads") = 1,
+      "A bool per point of an (n, 3) array: inside the fence (GBatchIsPtInPtFence).");
 }
 
 // The transforms: element * t unless transform_first; inverse (a Transf
@@ -216,9 +227,8 @@ py::array_t<double> Mapped(const Rows<T>& rows, int threads, const Call& call) {
   py::array_t<double> out = SameShape(rows.array);
   T* to = reinterpret_cast<T*>(out.mutable_data());
   const T* in = rows.data();
-  RunSliced(rows.count, threads, [&](std::size_t begin, std::size_t end) {
-    call(in + begin, end - begin, to + begin);
-  });
+  RunSliced(rows.count, threads,
+            [&](std::size_t begin, std::size_t end) { call(in + begin, end - begin, to + begin); });
   return out;
 }
 
@@ -256,46 +266,100 @@ template <class T>
 void BindTransforms(py::module_& m, const char* name, const char* doc) {
   constexpr std::size_t s = sizeof(T);
   constexpr bool isBox = std::is_same<T, GBox>::value;
-  m.def(name, [](const GMatrix& mat, const py::handle& values, bool inverse, bool first, int threads) {
-    Refuse(inverse, first, false, isBox, "Matrix");
-    const Rows<T> rows = ElementRows<T>(values);
-    StartCall();
-    return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
-      if constexpr (isBox) {
-        if (first) return GBatchMultiply(mat, in, n, s, out, s);
-      }
-      GBatchMultiply(in, n, s, mat, out, s);
-    });
-  }, py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
-        py::arg("transform_first") = false, py::arg("threads") = 1, doc);
-  m.def(name, [](const GTransf& t, const py::handle& values, bool inverse, bool first, int threads) {
-    Refuse(inverse, first, !isBox, isBox, "Transf");
-    const Rows<T> rows = ElementRows<T>(values);
-    StartCall();
-    const GTransf applied = Applied(t, inverse, rows.count);
-    return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
-      if constexpr (isBox) {
-        if (first) return GBatchMultiply(applied, in, n, s, out, s);
-      }
-      GBatchMultiply(in, n, s, applied, out, s);
-    });
-  }, py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
-        py::arg("transform_first") = false, py::arg("threads") = 1);
-  m.def(name, [](const G4x4& g, const py::handle& values, bool inverse, bool first, int threads) {
-    Refuse(inverse, first, false, true, "G4x4");
-    const Rows<T> rows = ElementRows<T>(values);
-    StartCall();
-    return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
-      if (first) return GBatchMultiply(g, in, n, s, out, s);
-      GBatchMultiply(in, n, s, g, out, s);
-    });
-  }, py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
-        py::arg("transform_first") = false, py::arg("threads") = 1);
+  m.def(
+      name,
+      [](GMatrix mat, const py::handle& values, bool inverse, bool first, int threads) {
+        Refuse(inverse, first, false, isBox, "Matrix");
+        const Rows<T> rows = ElementRows<T>(values);
+        StartCall();
+        return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
+          if constexpr (isBox) {
+            if (first) return GBatchMultiply(mat, in, n, s, out, s);
+          }
+          GBatchMultiply(in, n, s, mat, out, s);
+        });
+      },
+      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("transform_first") = false, py::arg("threads") = 1, doc);
+  m.def(
+      name,
+      [](const GTransf& t, const py::handle& values, bool inverse, bool first, int threads) {
+        Refuse(inverse, first, !isBox, isBox, "Transf");
+        const Rows<T> rows = ElementRows<T>(values);
+        StartCall();
+        const GTransf applied = Applied(t, inverse, rows.count);
+        return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
+          if constexpr (isBox) {
+            if (first) return GBatchMultiply(applied, in, n, s, out, s);
+          }
+          GBatchMultiply(in, n, s, applied, out, s);
+        });
+      },
+      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("transform_first") = false, py::arg("threads") = 1);
+  m.def(
+      name,
+      [](G4x4 g, const py::handle& values, bool inverse, bool first, int threads) {
+        Refuse(inverse, first, false, true, "G4x4");
+        const Rows<T> rows = ElementRows<T>(values);
+        StartCall();
+        return Mapped(rows, threads, [&](const T* in, std::size_t n, T* out) {
+          if (first) return GBatchMultiply(g, in, n, s, out, s);
+          GBatchMultiply(in, n, s, g, out, s);
+        });
+      },
+      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("transform_first") = false, py::arg("threads") = 1);
+}
+
+// The ranges of a sequence of volumes of one type, by GBatchRange.
+template <class V, class O = V>
+bool TryRanges(const py::sequence& volumes, py::array_t<double>& out) {
+  if (!py::isinstance<O>(volumes[0])) return false;
+  std::vector<V> values;
+  for (const py::handle& volume : volumes) {
+    if (!py::isinstance<O>(volume)) throw py::value_error("range_boxes needs volumes of one type");
+    if constexpr (std::is_same<V, O>::value)
+      values.push_back(volume.cast<const V&>());
+    else
+      values.push_back(volume.cast<const O&>().value);
+  }
+  StartCall();
+  GBatchRange(values.data(), values.size(), sizeof(V), reinterpret_cast<GBox*>(out.mutable_data()),
+              kBoxStride);
+  return true;
+}
+
+py::array_t<double> RangeBoxes(const py::sequence& volumes) {
+  py::array_t<double> out({static_cast<py::ssize_t>(py::len(volumes)), py::ssize_t{6}});
+  if (py::len(volumes) == 0 || TryRanges<GClipVolume>(volumes, out) ||
+      TryRanges<GBoreLine>(volumes, out) || TryRanges<GBoreCone>(volumes, out) ||
+      TryRanges<GPtFence, Fence>(volumes, out) || TryRanges<GPtFrustum, Frustum>(volumes, out) ||
+      TryRanges<GRtPrism, Prism>(volumes, out))
+    return out;
+  throw py::value_error(
+      "range_boxes needs ClipVolume, BoreLine, BoreCone, PtFence, PtFrustum or "
+      "RtPrism values");
+}
+
+// The benchmark's reference: one bare GBatchOverlap over every row into
+// the caller's flags (uint8, n), without slices, threads or the GIL.
+template <class V>
+void BareBatchOverlap(const V& volume, const py::handle& boxes,
+                      py::array_t<std::uint8_t, py::array::c_style> flags) {
+  const Rows<GBox> rows = BoxRows(boxes);
+  if (flags.size() != static_cast<py::ssize_t>(rows.count))
+    throw py::value_error("one flag per box");
+  std::uint8_t* out = flags.mutable_data();
+  py::gil_scoped_release release;
+  GBatchOverlap(volume, rows.data(), rows.count, kBoxStride, out);
 }
 
 }  // namespace
 
 void BindBatch(py::module_& m) {
+  m.def("_bare_batch_overlap", &BareBatchOverlap<GClipVolume>,
+        "One bare GBatchOverlap call into flags: the benchmark's reference.");
   BindBoxTests(m);
   BindPointTests(m);
   BindTransforms<GPosition>(
@@ -309,6 +373,8 @@ void BindBatch(py::module_& m) {
   BindTransforms<GBox>(
       m, "transform_boxes",
       "A new array of the boxes moved: box * t, or t * box with transform_first=True.");
+  m.def("range_boxes", &RangeBoxes, py::arg("volumes"),
+        "The (n, 6) range boxes of a sequence of volumes of one type (GBatchRange).");
   m.def("batch_simd_path", &GBatchSimdPath,
         "The vector path the batch calls use: scalar, sse2, avx2 or avx512.");
 }

@@ -52,43 +52,62 @@ void RunOnThisThread(std::size_t count, const std::function<void(std::size_t, st
   }
 }
 
-// Several threads: this one waits, looking at signals every few
-// milliseconds; the parts' messages are handed over in part order at the end.
+// The helper threads of one call; leaving stops and joins them, so that an
+// error (a thread that cannot start) never leaves one running.
+struct Workers {
+  std::atomic<bool> stop{false};
+  std::mutex mutex;
+  std::condition_variable finished;
+  std::size_t running = 0;
+  std::vector<std::thread> threads;
+
+  ~Workers() {
+    stop = true;
+    for (std::thread& thread : threads) thread.join();
+  }
+  void Start(Part& run, std::size_t count,
+             const std::function<void(std::size_t, std::size_t)>& work) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      ++running;
+    }
+    threads.emplace_back([this, &run, &work, count] {
+      MessageDiversion divert(&run.messages);
+      for (std::size_t s = run.first; s < run.last && !stop; ++s)
+        work(s * kSliceRows, SliceEnd(s, count));
+      std::lock_guard<std::mutex> lock(mutex);
+      if (--running == 0) finished.notify_one();
+    });
+  }
+  // Waits for the threads, looking at signals every 20 ms (taking the GIL
+  // for that); whether a signal handler raised.
+  bool Wait() {
+    std::unique_lock<std::mutex> lock(mutex);
+    while (
+        !finished.wait_for(lock, std::chrono::milliseconds(20), [this] { return running == 0; })) {
+      lock.unlock();
+      py::gil_scoped_acquire gil;
+      if (PyErr_CheckSignals() != 0) return true;
+      lock.lock();
+    }
+    return false;
+  }
+};
+
+// Several threads, this one waiting; the parts' messages are handed over in
+// part order at the end.
 void RunOnThreads(std::size_t count, std::size_t parts,
                   const std::function<void(std::size_t, std::size_t)>& work) {
   const std::size_t slices = (count + kSliceRows - 1) / kSliceRows;
   std::vector<Part> runs(parts);
-  for (std::size_t i = 0; i < parts; ++i) runs[i] = {slices * i / parts, slices * (i + 1) / parts, {}};
-  std::atomic<bool> stop{false};
-  std::mutex mutex;
-  std::condition_variable finished;
-  std::size_t running = parts;
+  for (std::size_t i = 0; i < parts; ++i)
+    runs[i] = {slices * i / parts, slices * (i + 1) / parts, {}};
   bool interrupted = false;
   {
     py::gil_scoped_release release;
-    std::vector<std::thread> threads;
-    for (Part& run : runs) {
-      threads.emplace_back([&run, &stop, &work, &mutex, &finished, &running, count] {
-        MessageDiversion divert(&run.messages);
-        for (std::size_t s = run.first; s < run.last && !stop; ++s)
-          work(s * kSliceRows, SliceEnd(s, count));
-        std::lock_guard<std::mutex> lock(mutex);
-        if (--running == 0) finished.notify_one();
-      });
-    }
-    std::unique_lock<std::mutex> lock(mutex);
-    while (!finished.wait_for(lock, std::chrono::milliseconds(20), [&] { return running == 0; })) {
-      lock.unlock();
-      {
-        py::gil_scoped_acquire gil;
-        interrupted = PyErr_CheckSignals() != 0;
-      }
-      lock.lock();
-      if (interrupted) break;
-    }
-    stop = true;
-    lock.unlock();
-    for (std::thread& thread : threads) thread.join();
+    Workers workers;
+    for (Part& run : runs) workers.Start(run, count, work);
+    interrupted = workers.Wait();
   }
   if (interrupted) {
     py::error_already_set error;
@@ -137,6 +156,11 @@ void RunSliced(std::size_t count, int threads,
                const std::function<void(std::size_t, std::size_t)>& work) {
   const std::size_t slices = (count + kSliceRows - 1) / kSliceRows;
   const std::size_t parts = std::min(slices, static_cast<std::size_t>(CheckedThreads(threads)));
+  std::shared_lock<std::shared_mutex> tolerances(ToleranceLock(), std::defer_lock);
+  {
+    py::gil_scoped_release release;
+    tolerances.lock();
+  }
   if (parts <= 1)
     RunOnThisThread(count, work);
   else

@@ -5,6 +5,7 @@
 #include <pybind11/operators.h>
 #include <pybind11/pybind11.h>
 
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,12 @@ class MessageDiversion {
 // Sends the kept messages to Python as if just reported, and empties the
 // list (the GIL held).
 void Deliver(std::vector<std::string>& messages);
+
+// Held shared by a call that runs in slices or off the GIL, and exclusive
+// by Python's tolerance setters, so that such a call sees one set of
+// tolerances from start to end, as a single library call does. Taken with
+// the GIL released.
+std::shared_mutex& ToleranceLock();
 
 // Exactly `count` doubles from a sequence or array (a numpy array of any
 // shape holding count values): the fields of a value, row by row.

@@ -24,6 +24,7 @@ auto WithoutGil(const Call& call) {
   StartCall();
   auto result = [&] {
     py::gil_scoped_release release;
+    std::shared_lock<std::shared_mutex> tolerances(ToleranceLock());
     MessageDiversion divert(&messages);
     return call();
   }();
@@ -68,7 +69,8 @@ py::array_t<std::int64_t> Query(const BoxIndex& self, const V& volume) {
   std::vector<std::uint64_t> ids = WithoutGil([&] {
     std::vector<std::uint64_t> found(256);
     for (;;) {
-      const std::uint64_t total = QueryBoxIndex(self.index.get(), volume, found.data(), found.size());
+      const std::uint64_t total =
+          QueryBoxIndex(self.index.get(), volume, found.data(), found.size());
       if (total <= found.size()) {
         found.resize(static_cast<std::size_t>(total));
         return found;
@@ -133,16 +135,20 @@ py::bytes ToBytes(const BoxIndex& self) {
 
 template <class V, class Class>
 void BindQuery(Class& c) {
-  c.def("query", [](const BoxIndex& self, const V& volume) { return Query(self, V(volume)); },
-        py::arg("volume"));
+  c.def(
+      "query", [](const BoxIndex& self, const V& volume) { return Query(self, V(volume)); },
+      py::arg("volume"));
 }
 
 template <class O, class Class>
 void BindOwnedQuery(Class& c) {
-  c.def("query", [](const BoxIndex& self, const O& volume) {
-    const O copy = volume;
-    return Query(self, copy.value);
-  }, py::arg("volume"));
+  c.def(
+      "query",
+      [](const BoxIndex& self, const O& volume) {
+        const O copy = volume;
+        return Query(self, copy.value);
+      },
+      py::arg("volume"));
 }
 
 }  // namespace
@@ -168,8 +174,10 @@ void BindBoxIndex(py::module_& m) {
   c.def("first_hits", &FirstHits, py::arg("bore"), py::arg("count"),
         "(ids int64, entry depths float64) of the first count boxes the bore meets, nearest "
         "first.")
-      .def("write", [](const BoxIndex& self, const py::handle& path) { Write(self, PathText(path)); },
-           py::arg("path"), "Writes the index to a file, replaced whole.")
+      .def(
+          "write",
+          [](const BoxIndex& self, const py::handle& path) { Write(self, PathText(path)); },
+          py::arg("path"), "Writes the index to a file, replaced whole.")
       .def_static("read", &Read, py::arg("path"))
       .def_static("from_bytes", &FromBytes, py::arg("data"))
       .def("to_bytes", &ToBytes, "The index in its file form.")

@@ -19,6 +19,12 @@ void Send(const std::string& message) {
   try {
     (*handler)(lastMessage);
   } catch (py::error_already_set& error) {
+    // Ctrl-C while the handler ran: raised again at the next check (between
+    // slices of an array call, or once the call returns) instead of lost.
+    if (error.matches(PyExc_KeyboardInterrupt)) {
+      PyErr_SetInterrupt();
+      return;
+    }
     error.discard_as_unraisable("gmath message handler");
   }
 }

@@ -1,17 +1,30 @@
+#include <mutex>
+#include <shared_mutex>
+
 #include "bindings.h"
 
 namespace gmath_py {
 namespace {
 
+// A setter waits, without the GIL, for the array calls running to finish.
 template <void (*Set)(double, long*)>
 void SetChecked(double value, const char* what) {
   long err = 0;
   StartCall();
-  Set(value, &err);
+  {
+    py::gil_scoped_release release;
+    std::unique_lock<std::shared_mutex> lock(ToleranceLock());
+    Set(value, &err);
+  }
   Check(err, what);
 }
 
 }  // namespace
+
+std::shared_mutex& ToleranceLock() {
+  static std::shared_mutex lock;
+  return lock;
+}
 
 void BindTolerances(py::module_& m) {
   m.def("get_distance_tolerance", &GetDistanceTolerance,
