@@ -2,7 +2,6 @@
 calls, element for element."""
 
 import json
-import pathlib
 import pickle
 import re
 import subprocess
@@ -198,15 +197,3 @@ def test_a_local_cluster_gives_the_same_answers():
             dask.config.set(scheduler="dask.distributed"), client.as_current():
         assert_every_operation_is_the_single_call(5)
 
-
-def test_the_distributed_page_runs_as_written(tmp_path):
-    page = (pathlib.Path(__file__).parents[2] / "docs" / "distributed.md").read_text()
-    blocks = re.findall(r"(<!-- not run[^\n]*\n)?```(\w+)\n(.*?)```\n"
-                        r"(?:<!-- output -->\n```text\n(.*?)```)?", page, re.S)
-    for not_run, language, code, output in blocks:
-        if not not_run:
-            assert language == "python"
-            (tmp_path / "block.py").write_text(code)
-            ran = subprocess.run([sys.executable, "block.py"], cwd=tmp_path, timeout=300,
-                                 capture_output=True, text=True)
-            assert (ran.returncode, ran.stdout) == (0, output or ran.stdout), ran.stderr

@@ -35,8 +35,9 @@ def code_blocks(text):
     return blocks
 
 
-def test_the_python_page_runs_as_written(tmp_path):
-    page = pathlib.Path(__file__).resolve().parents[2] / "docs" / "python.md"
+@pytest.mark.parametrize("name", ["python.md", "distributed.md"])
+def test_the_pages_run_as_written(tmp_path, name):
+    page = pathlib.Path(__file__).resolve().parents[2] / "docs" / name
     if not page.exists():
         pytest.skip("not in the source tree")
     blocks = code_blocks(page.read_text())
