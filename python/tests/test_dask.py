@@ -6,6 +6,7 @@ import pickle
 import re
 import subprocess
 import sys
+import threading
 import time
 
 import numpy as np
@@ -78,10 +79,13 @@ def start_worker(scheduler_file):
 
 @pytest.fixture(scope="module")
 def cluster(tmp_path_factory):
-    """A scheduler and two workers of two threads, processes of their own."""
+    """A scheduler and two workers of two threads, processes of their own,
+    killed after ten minutes at most so that a hang fails the tests."""
     scheduler_file = tmp_path_factory.mktemp("dask") / "scheduler.json"
     processes = [_dask("scheduler", "--host", "127.0.0.1", "--port", "0", "--dashboard-address",
                        "127.0.0.1:0", "--scheduler-file", str(scheduler_file))]
+    watchdog = threading.Timer(600, lambda: [process.kill() for process in processes])
+    watchdog.start()
     try:
         deadline = time.monotonic() + 60
         while not (scheduler_file.exists() and json.loads(scheduler_file.read_text() or "0")):
@@ -94,6 +98,7 @@ def cluster(tmp_path_factory):
             with dask.config.set(scheduler="dask.distributed"), client.as_current():
                 yield client, scheduler_file
     finally:
+        watchdog.cancel()
         for process in processes:
             process.kill()
             process.wait(60)
@@ -183,7 +188,7 @@ def test_a_worker_killed_mid_job_leaves_the_answer_whole(cluster):
             time.sleep(0.01)
         extra.kill()
         assert not job.done()
-        assert_same(job.result(), gmath.overlaps(clip, BOXES))
+        assert_same(job.result(timeout=120), gmath.overlaps(clip, BOXES))
     finally:
         extra.kill()
         extra.wait(60)
