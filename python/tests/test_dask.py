@@ -202,3 +202,9 @@ def test_a_local_cluster_gives_the_same_answers():
             dask.config.set(scheduler="dask.distributed"), client.as_current():
         assert_every_operation_is_the_single_call(5)
 
+
+
+def test_local_threads_give_the_same_answers_and_leave_the_tolerances():
+    with dask.config.set(scheduler="threads"), gmath.tolerances(distance=5e-5):
+        assert_every_operation_is_the_single_call(6)
+        assert gmath.get_distance_tolerance() == 5e-5
