@@ -263,7 +263,7 @@ GTransf Applied(const GTransf& t, bool inverse, std::size_t count) {
 }
 
 template <class T>
-void BindTransforms(py::module_& m, const char* name, const char* doc) {
+void BindTransforms(py::module_& m, const char* name, const char* arrayName, const char* doc) {
   constexpr std::size_t s = sizeof(T);
   constexpr bool isBox = std::is_same<T, GBox>::value;
   m.def(
@@ -279,7 +279,7 @@ void BindTransforms(py::module_& m, const char* name, const char* doc) {
           GBatchMultiply(in, n, s, mat, out, s);
         });
       },
-      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("t"), py::arg(arrayName), py::kw_only(), py::arg("inverse") = false,
       py::arg("transform_first") = false, py::arg("threads") = 1, doc);
   m.def(
       name,
@@ -295,7 +295,7 @@ void BindTransforms(py::module_& m, const char* name, const char* doc) {
           GBatchMultiply(in, n, s, applied, out, s);
         });
       },
-      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("t"), py::arg(arrayName), py::kw_only(), py::arg("inverse") = false,
       py::arg("transform_first") = false, py::arg("threads") = 1);
   m.def(
       name,
@@ -308,7 +308,7 @@ void BindTransforms(py::module_& m, const char* name, const char* doc) {
           GBatchMultiply(in, n, s, g, out, s);
         });
       },
-      py::arg("t"), py::arg("values"), py::kw_only(), py::arg("inverse") = false,
+      py::arg("t"), py::arg(arrayName), py::kw_only(), py::arg("inverse") = false,
       py::arg("transform_first") = false, py::arg("threads") = 1);
 }
 
@@ -363,15 +363,15 @@ void BindBatch(py::module_& m) {
   BindBoxTests(m);
   BindPointTests(m);
   BindTransforms<GPosition>(
-      m, "transform_positions",
+      m, "transform_positions", "points",
       "A new array of the points moved: p * t (p·m for a Matrix, p * g for a G4x4), t * p with "
       "transform_first=True (a G4x4), p ^ t with inverse=True (a Transf).");
   BindTransforms<GVector>(
-      m, "transform_vectors",
+      m, "transform_vectors", "vectors",
       "A new array of the vectors moved: v * t (v·m, v * g), g * v with transform_first=True, "
       "v ^ t with inverse=True (a Transf).");
   BindTransforms<GBox>(
-      m, "transform_boxes",
+      m, "transform_boxes", "boxes",
       "A new array of the boxes moved: box * t, or t * box with transform_first=True.");
   m.def("range_boxes", &RangeBoxes, py::arg("volumes"),
         "The (n, 6) range boxes of a sequence of volumes of one type (GBatchRange).");

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -62,26 +63,26 @@ py::array_t<std::int64_t> AsInt64(const std::uint64_t* ids, std::size_t count) {
   return array;
 }
 
-// The ids a volume selects, asked again with room for all when the first
-// guess was short.
+// The ids a volume selects, gathered in one walk and put in ascending
+// order as the library's query gives them.
+int Collect(std::uint64_t id, void* ids) {
+  static_cast<std::vector<std::uint64_t>*>(ids)->push_back(id);
+  return 1;
+}
+
 template <class V>
 py::array_t<std::int64_t> Query(const BoxIndex& self, const V& volume) {
   std::vector<std::uint64_t> ids = WithoutGil([&] {
-    std::vector<std::uint64_t> found(256);
-    for (;;) {
-      const std::uint64_t total =
-          QueryBoxIndex(self.index.get(), volume, found.data(), found.size());
-      if (total <= found.size()) {
-        found.resize(static_cast<std::size_t>(total));
-        return found;
-      }
-      found.resize(static_cast<std::size_t>(total));
-    }
+    std::vector<std::uint64_t> found;
+    VisitBoxIndex(self.index.get(), volume, Collect, &found);
+    std::sort(found.begin(), found.end());
+    return found;
   });
   return AsInt64(ids.data(), ids.size());
 }
 
-py::tuple FirstHits(const BoxIndex& self, const GBoreLine& bore, std::size_t count) {
+py::tuple FirstHits(const BoxIndex& self, GBoreLine bore, std::size_t count) {
+  count = static_cast<std::size_t>(std::min<std::uint64_t>(count, BoxIndexCount(self.index.get())));
   std::vector<GBoxIndexHit> hits = WithoutGil([&] {
     std::vector<GBoxIndexHit> found(count);
     const std::uint64_t total = FirstBoxIndexHits(self.index.get(), bore, found.data(), count);

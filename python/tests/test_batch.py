@@ -188,6 +188,10 @@ def test_index_answers_the_scan(volume, tmp_path):
     index = gmath.BoxIndex(boxes, ids)
     scan_volume = volume.range() if isinstance(volume, gmath.BoreCone) else volume
     np.testing.assert_array_equal(index.query(volume), ids[gmath.overlap_hits(scan_volume, boxes)])
+    if volume is bore:
+        first, depths = index.first_hits(bore, 10**9)
+        np.testing.assert_array_equal(np.sort(first), index.query(bore))
+        assert (np.diff(depths[~np.isnan(depths)]) >= 0).all()
     index.write(tmp_path / "i")
     for again in gmath.BoxIndex.read(tmp_path / "i"), gmath.BoxIndex.from_bytes(index.to_bytes()):
         np.testing.assert_array_equal(again.query(volume), index.query(volume))
