@@ -10,6 +10,11 @@ class GmathError(Exception):
         self.code = code
         self.message = message
 
+    def __reduce__(self):  # type: ignore[no-untyped-def]
+        # The default passes only the message back to __init__; workers of a
+        # cluster send errors to the client pickled.
+        return (type(self), (self.code, self.message), self.__dict__)
+
 
 class RejectedError(GmathError, ValueError):
     """Code 2: the library rejected an argument, or found no result."""

@@ -2,15 +2,21 @@
 
 import contextlib
 import logging
+import threading
 from typing import Iterator, List
 
 from . import _gmath
 
 logger = logging.getLogger("gmath")
 _captures: List[List[str]] = []
+_diverted = threading.local()
 
 
 def _on_message(message: str) -> None:
+    diverted = getattr(_diverted, "messages", None)
+    if diverted is not None:
+        diverted.append(message)
+        return
     logger.warning("%s", message)
     for messages in _captures:
         messages.append(message)
@@ -29,6 +35,20 @@ def capture_messages() -> Iterator[List[str]]:
         yield messages
     finally:
         _captures.remove(messages)
+
+
+@contextlib.contextmanager
+def diverted_messages() -> Iterator[List[str]]:
+    """Collects the messages the library reports on this thread inside the
+    block INSTEAD of reporting them: gmath.dask hands a task's messages to
+    the client, where they are reported once, in chunk order."""
+    messages: List[str] = []
+    outer = getattr(_diverted, "messages", None)
+    _diverted.messages = messages
+    try:
+        yield messages
+    finally:
+        _diverted.messages = outer
 
 
 _gmath._set_message_handler(_on_message)
