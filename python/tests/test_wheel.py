@@ -1,7 +1,6 @@
 import os
 import pathlib
 import subprocess
-import sys
 
 import pytest
 
