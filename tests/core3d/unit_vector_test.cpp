@@ -56,7 +56,7 @@ TEST_F(UnitVectorTest, CallersThresholdSetsTheCodeButNotTheBand) {
     long err = 7;
     EXPECT_TRUE(HasXyz(BuildUnitVector(0, c.y, 0, c.tol, &err), 0, c.keptY, 0)) << c.y;
     EXPECT_EQ(err, c.err) << c.y << " at " << c.tol;
-    EXPECT_EQ(TakeMessages(), std::vector<std::string>(c.err != 0 ? 1 : 0, kNullUnit)) << c.y;
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>(c.err != 0 ? 1U : 0U, kNullUnit)) << c.y;
   }
 }
 

@@ -98,11 +98,9 @@ TEST_F(Transf2dTest, InverseUndoesAndReportsWhatItCannot) {
 }
 
 TEST_F(Transf2dTest, RotAngleInEveryQuadrant) {
-  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(0.3)), 0.3);
-  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(2.0)), 2.0);
-  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(-2.0)), 2 * kPi - 2.0);
-  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(-0.3)), 2 * kPi - 0.3);
-  EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(kPi)), kPi);
+  for (const double angle : {0.3, 2.0, -2.0, -0.3, kPi}) {
+    EXPECT_DOUBLE_EQ(AngleOf(RotateTransf2d(angle)), angle < 0 ? 2 * kPi + angle : angle);
+  }
   EXPECT_EQ(AngleOf(RotateTransf2d(1, 0)), 0.0);
   EXPECT_EQ(AngleOf(RotateTransf2d(0, 1)), 1.5707963267948966);
   EXPECT_EQ(AngleOf(RotateTransf2d(-1, 0)), 3.141592653589793);

@@ -59,7 +59,7 @@ TEST_F(Vector2dTest, NullUnitVectors) {
     const bool null = c.err != 0;
     EXPECT_TRUE(HasXy(BuildUnitVector2d(c.x, c.y, c.tol, &err), null ? 0 : 1, 0)) << c.x;
     EXPECT_EQ(err, c.err) << c.x << " at " << c.tol;
-    EXPECT_EQ(TakeMessages(), std::vector<std::string>(null ? 1 : 0, kNullUnit)) << c.x;
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>(null ? 1U : 0U, kNullUnit)) << c.x;
   }
 }
 
