@@ -93,9 +93,7 @@ TEST_F(BoxTest, ContainmentAllowsDOverRootThree) {
 TEST_F(BoxTest, ScalingAndDivisionKeepTheCornersOrdered) {
   const GBox box = {{1, 1, 1}, {2, 2, 2}};
   const GBox flipped = {{-2, -2, -2}, {-1, -1, -1}};
-  GBox scaled = box;
-  scaled *= -1.0;
-  EXPECT_TRUE(IsBox(scaled, flipped));
+  EXPECT_TRUE(IsBox(TimesAssigned(box, -1.0), flipped));
   EXPECT_TRUE(IsBox(-1.0 * box, flipped));
   EXPECT_TRUE(IsBox(box * 0.0, {{0, 0, 0}, {0, 0, 0}}));
   EXPECT_TRUE(IsBox(3.0 * box, {{3, 3, 3}, {6, 6, 6}}));

@@ -31,9 +31,7 @@ TEST_F(BoxTransformTest, RowAndColumnSense) {
   const GTransf transposed = BuildTransf(m.Transpose(), {10, 0, 0}, -2.0, 1, 0, 0);
   EXPECT_TRUE(IsBox(unit * t, {{8, -6, -2}, {10, 0, 0}}));
   EXPECT_TRUE(SameBits(t * unit, unit * transposed));
-  GBox assigned = unit;
-  assigned *= t;
-  EXPECT_TRUE(SameBits(assigned, unit * t));
+  EXPECT_TRUE(SameBits(TimesAssigned(unit, t), unit * t));
 }
 
 // g * box and box *= g move the corners by g * p, box * g by p * g. A corner
@@ -45,9 +43,7 @@ TEST_F(BoxTransformTest, G4x4Forms) {
   const GBox unit = {{0, 0, 0}, {1, 1, 1}};
   EXPECT_TRUE(IsBox(g * unit, {{3, 0, 0}, {5, 1, 1}}));
   EXPECT_TRUE(IsBox(unit * g, {{1.0 / 3, 0, 0}, {1, 1, 1}}, 1e-16));
-  GBox assigned = unit;
-  assigned *= g;
-  EXPECT_TRUE(SameBits(assigned, g * unit));
+  EXPECT_TRUE(SameBits(TimesAssigned(unit, g), g * unit));
   EXPECT_NO_MESSAGES();
   g.m_matrix[3] = -1;
   EXPECT_EQ((g * unit).m_high.m_x, 6 * 1e30);

@@ -26,6 +26,13 @@ inline GMatrix Diagonal(double a, double b, double c) {
   return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}};
 }
 
+// value *= by, as a new value: a compound form checked in one line.
+template <class T, class By>
+T TimesAssigned(T value, const By& by) {
+  value *= by;
+  return value;
+}
+
 template <class T>
 ::testing::AssertionResult HasFlags(const T& t, int rotation, int reflection, int shear) {
   if (t.m_hasRotation == rotation && t.m_hasReflection == reflection && t.m_hasShear == shear) {

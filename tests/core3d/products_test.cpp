@@ -16,19 +16,11 @@ class ProductsTest : public GmathTest {
 // scaling (even a negative one) and report shear.
 TEST_F(ProductsTest, TransformsMoveEachKindItsOwnWay) {
   const GTransf t = ScaleTransf(2.0, {1, 1, 1});
-  GPosition p = {1, 0, 0};
-  p *= t;
-  EXPECT_TRUE(HasXyz(p, 1, -1, -1));
-  GVector v = {1, 0, 0};
-  v *= t;
-  EXPECT_TRUE(HasXyz(v, 2, 0, 0));
-  GUnitVector u = {1, 0, 0};
-  u *= ScaleTransf(-1.0);
-  EXPECT_TRUE(HasXyz(u, 1, 0, 0));
+  EXPECT_TRUE(HasXyz(TimesAssigned(GPosition{1, 0, 0}, t), 1, -1, -1));
+  EXPECT_TRUE(HasXyz(TimesAssigned(GVector{1, 0, 0}, t), 2, 0, 0));
+  EXPECT_TRUE(HasXyz(TimesAssigned(GUnitVector{1, 0, 0}, ScaleTransf(-1.0)), 1, 0, 0));
   const GMatrix m = {{{1, 2, 3}, {-4, 5, 6}, {7, -8, 9}}};
-  p = {0.5, -1.5, 2};
-  p *= m;
-  EXPECT_TRUE(HasXyz(p, 20.5, -22.5, 10.5));
+  EXPECT_TRUE(HasXyz(TimesAssigned(GPosition{0.5, -1.5, 2}, m), 20.5, -22.5, 10.5));
   const GUnitVector column = m * BuildUnitVector(1, 2, 2);
   const GUnitVector row = BuildUnitVector(1, 2, 2) * m.Transpose();
   EXPECT_TRUE(HasXyz(column, row.m_x, row.m_y, row.m_z));
@@ -78,9 +70,7 @@ TEST_F(ProductsTest, NearZeroWeightFallsBackTo1e30WhateverItsSign) {
   // The weight depends on the position: x = 1 cancels element 15 here.
   g = kIdentity4x4;
   g.m_matrix[3] = -1;
-  GPosition p = {1, 3, 0};
-  p *= g;
-  EXPECT_TRUE(HasXyz(p, 1e30, 3 * 1e30, 0));
+  EXPECT_TRUE(HasXyz(TimesAssigned(GPosition{1, 3, 0}, g), 1e30, 3 * 1e30, 0));
   EXPECT_MESSAGES(kPositionWeight);
 }
 

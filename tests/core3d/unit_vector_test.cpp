@@ -40,29 +40,23 @@ TEST_F(UnitVectorTest, NullLengthIsInclusiveAndReportedOnce) {
   EXPECT_TRUE(HasXyz(BuildUnitVector(0, -Above(kBand), 0), 0, -1, 0, kEps));
 }
 
+// A length up to the threshold is null with code 2 (0.5 of 0.5 too), a
+// longer one in the band is kept as it is. A threshold below zero (or NaN)
+// cannot make a direction of the zero vector: it would come out as NaN
+// with code 0.
 TEST_F(UnitVectorTest, CallersThresholdSetsTheCodeButNotTheBand) {
-  long err = 7;
-  EXPECT_TRUE(HasXyz(BuildUnitVector(1e-3, 0, 0, 1e-2, &err), 0, 0, 0));
-  EXPECT_EQ(err, 2);
-  EXPECT_TRUE(HasXyz(BuildUnitVector(1e-3, 0, 0, 1e-4, &err), 1, 0, 0));
-  EXPECT_EQ(err, 0);
-  BuildUnitVector(0, 0, 0.5, 0.5, &err);
-  EXPECT_EQ(err, 2);
-  EXPECT_EQ(BuildUnitVector(0, 1 + 1e-15, 0, 2.0, &err).m_y, 1 + 1e-15);
-  EXPECT_EQ(err, 0);
-  BuildUnitVector(0, kInf, 0, 0.5, &err);
-  EXPECT_EQ(err, 2);
-  EXPECT_MESSAGES(kNullUnit, kNullUnit, kNullUnit);
-}
-
-// A threshold below zero (or NaN) cannot make a direction of the zero
-// vector: it would come out as NaN with code 0.
-TEST_F(UnitVectorTest, ZeroVectorIsNullWhateverTheThreshold) {
-  for (double tol : {-1.0, kNaN}) {
+  const struct {
+    double y, tol;
+    long err;
+    double keptY;
+  } cases[] = {
+      {1e-3, 1e-2, 2, 0}, {1e-3, 1e-4, 0, 1}, {0.5, 0.5, 2, 0}, {1 + 1e-15, 2.0, 0, 1 + 1e-15},
+      {kInf, 0.5, 2, 0},  {0, -1.0, 2, 0},    {0, kNaN, 2, 0}};
+  for (const auto& c : cases) {
     long err = 7;
-    EXPECT_TRUE(HasXyz(BuildUnitVector(0, 0, 0, tol, &err), 0, 0, 0));
-    EXPECT_EQ(err, 2);
-    EXPECT_MESSAGES(kNullUnit);
+    EXPECT_TRUE(HasXyz(BuildUnitVector(0, c.y, 0, c.tol, &err), 0, c.keptY, 0)) << c.y;
+    EXPECT_EQ(err, c.err) << c.y << " at " << c.tol;
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>(c.err != 0 ? 1U : 0U, kNullUnit)) << c.y;
   }
 }
 

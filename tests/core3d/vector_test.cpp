@@ -98,17 +98,18 @@ TEST_F(VectorTest, AngleIsUnsignedAndZeroForAnExactNull) {
 // (0, 0, z): at the distance tolerance it still gives the direction, below
 // it the perpendicular of a (the y axis) is taken.
 TEST_F(VectorTest, ModifyOrthoVectorKeepsTheLengthAndFallsBackBelowTheTolerance) {
-  GVector b = {1, 1, 0};
-  ModifyOrthoVector({1, 0, 0}, b);
-  EXPECT_TRUE(HasXyz(b, 0, std::sqrt(2.0), 0));
   const double tol = GetDistanceTolerance();
   const double length = std::sqrt(1 + tol * tol);
-  b = {1, 0, tol};
-  ModifyOrthoVector({1, 0, 0}, b);
-  EXPECT_TRUE(HasXyz(b, 0, 0, length, 1e-15));
-  b = {1, 0, Below(tol)};
-  ModifyOrthoVector({1, 0, 0}, b);
-  EXPECT_TRUE(HasXyz(b, 0, length, 0, 1e-15));
+  const struct {
+    GVector b, expected;
+    double within;
+  } cases[] = {{{1, 1, 0}, {0, std::sqrt(2.0), 0}, 0},
+               {{1, 0, tol}, {0, 0, length}, 1e-15},
+               {{1, 0, Below(tol)}, {0, length, 0}, 1e-15}};
+  for (auto [b, expected, within] : cases) {
+    ModifyOrthoVector({1, 0, 0}, b);
+    EXPECT_TRUE(HasXyz(b, expected.m_x, expected.m_y, expected.m_z, within)) << expected.m_z;
+  }
   GUnitVector u = {0, 0.6, 0.8};
   ModifyOrthoVector({0, 0, 5}, u);
   EXPECT_TRUE(HasXyz(u, 0, 1, 0));

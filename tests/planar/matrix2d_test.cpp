@@ -91,15 +91,9 @@ TEST_F(Matrix2dTest, ProductsOfPlanarValues) {
   EXPECT_TRUE(HasXy(m * GPosition2d{1, 1}, 3, 7));
   EXPECT_TRUE(HasXy(GVector2d{1, 1} * m, 4, 6));
   EXPECT_TRUE(HasXy(m * GVector2d{1, 1}, 3, 7));
-  GPosition2d p = {1, 0};
-  p *= m;
-  GVector2d v = {0, 1};
-  v *= m;
-  EXPECT_TRUE(HasXy(p, 1, 2));
-  EXPECT_TRUE(HasXy(v, 3, 4));
-  GUnitVector2d u = {0, 1};
-  u *= m;
-  EXPECT_TRUE(HasXy(u, 3 * 0.2, 4 * 0.2));
+  EXPECT_TRUE(HasXy(TimesAssigned(GPosition2d{1, 0}, m), 1, 2));
+  EXPECT_TRUE(HasXy(TimesAssigned(GVector2d{0, 1}, m), 3, 4));
+  EXPECT_TRUE(HasXy(TimesAssigned(GUnitVector2d{0, 1}, m), 3 * 0.2, 4 * 0.2));
   EXPECT_TRUE(HasXy(m * GUnitVector2d{0, 1}, 2 * (1 / std::sqrt(20.0)), 4 * (1 / std::sqrt(20.0))));
   EXPECT_NO_MESSAGES();
 

@@ -47,23 +47,20 @@ TEST_F(Vector2dTest, NullUnitVectors) {
   EXPECT_TRUE(HasXy(BuildUnitVector2d(Above(kBand), 0), 1, 0));
   EXPECT_NO_MESSAGES();
 
-  long err = -1;
-  EXPECT_TRUE(HasXy(BuildUnitVector2d(1e-3, 0, 1e-3, &err), 1, 0));
-  EXPECT_EQ(err, 0);
-  EXPECT_NO_MESSAGES();
-  EXPECT_TRUE(HasXy(BuildUnitVector2d(1e-3, 0, Above(1e-3), &err), 0, 0));
-  EXPECT_EQ(err, 2);
-  EXPECT_TRUE(HasXy(BuildUnitVector2d(1e-3, 0, 1e-2, &err), 0, 0));
-  EXPECT_EQ(err, 2);
-  EXPECT_TRUE(HasXy(BuildUnitVector2d(1e200, 1e200, 1e-2, &err), 0, 0));
-  EXPECT_EQ(err, 2);
-  EXPECT_MESSAGES(kNullUnit, kNullUnit, kNullUnit);
   // A zero length is never a direction, whatever the threshold.
-  for (double tol : {0.0, -1.0}) {
-    EXPECT_TRUE(HasXy(BuildUnitVector2d(0, 0, tol, &err), 0, 0));
-    EXPECT_EQ(err, 2);
+  const struct {
+    double x, y, tol;
+    long err;
+  } cases[] = {{1e-3, 0, 1e-3, 0}, {1e-3, 0, Above(1e-3), 2},
+               {1e-3, 0, 1e-2, 2}, {1e200, 1e200, 1e-2, 2},
+               {0, 0, 0.0, 2},     {0, 0, -1.0, 2}};
+  for (const auto& c : cases) {
+    long err = -1;
+    const bool null = c.err != 0;
+    EXPECT_TRUE(HasXy(BuildUnitVector2d(c.x, c.y, c.tol, &err), null ? 0 : 1, 0)) << c.x;
+    EXPECT_EQ(err, c.err) << c.x << " at " << c.tol;
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>(null ? 1U : 0U, kNullUnit)) << c.x;
   }
-  EXPECT_MESSAGES(kNullUnit, kNullUnit);
 }
 
 TEST_F(Vector2dTest, NullAndEqualityBoundaries) {
@@ -152,9 +149,7 @@ TEST_F(Vector2dTest, IndexOutOfRangeReadsY) {
 TEST_F(Vector2dTest, HomogeneousProducts) {
   G4x4 g = {{2, 0, 9, 0, 0, 3, 9, 0, 9, 9, 9, 9, 5, 7, 9, 1}};
   EXPECT_TRUE(HasXy(g * GPosition2d{1, 1}, 7, 10));
-  GPosition2d p = {1, 1};
-  p *= g;
-  EXPECT_TRUE(HasXy(p, 7, 10));
+  EXPECT_TRUE(HasXy(TimesAssigned(GPosition2d{1, 1}, g), 7, 10));
   g.m_matrix[15] = 2;
   EXPECT_TRUE(HasXy(g * GPosition2d{1, 1}, 3.5, 5));
   const G4x4 last = {{2, 0, 9, 4, 0, 3, 9, 6, 9, 9, 9, 9, 1, 1, 9, 2}};

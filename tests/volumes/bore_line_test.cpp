@@ -275,8 +275,7 @@ TEST_F(BoreLineTest, MatricesAndTransforms) {
   EXPECT_TRUE(HasXyz((shear * b).m_point, 3, 2, 3) && HasXyz((shear * b).m_direction, 1, 0, 0));
   // A quarter turn about (1, 1, 0), then doubled: only the scaling reaches
   // the depths and the radius.
-  GBoreLine moved = b;
-  moved *= RotateTransf(kPi / 2, kZ, {1, 1, 0}) * ScaleTransf(2.0);
+  const GBoreLine moved = TimesAssigned(b, RotateTransf(kPi / 2, kZ, {1, 1, 0}) * ScaleTransf(2.0));
   EXPECT_TRUE(HasXyz(moved.m_point, 0, 2, 6, 1e-15) && HasXyz(moved.m_direction, 0, 1, 0, 1e-15));
   EXPECT_TRUE(HasExtent(moved, 4, -2, 2));
   EXPECT_TRUE(HasXyz((moved + GVector{1, 1, 1} - GVector{0, 0, 1}).m_point, 1, 3, 6, 1e-15));
@@ -328,7 +327,8 @@ TEST_F(BoreLineTest, Validity) {
     EXPECT_MESSAGES("GBoreLine has an invalid front, back, or radius");
   }
   Gassert_valid(BuildBoreLine({kInf, 0, 0}, {2, 0, 0}, 1, 0, 1));
-  EXPECT_MESSAGES("GPosition has an invalid coordinate", "GUnitVector: vector is not a unit vector");
+  EXPECT_MESSAGES("GPosition has an invalid coordinate",
+                  "GUnitVector: vector is not a unit vector");
 }
 
 }  // namespace
