@@ -59,7 +59,7 @@ GMATH_TEST_PACKAGES=(cmake ninja-build g++ libgtest-dev pkgconf clang python3 lo
 GMATH_TEST_LOCALES=(de_DE.UTF-8)
 GMATH_PYTHON_PACKAGES=(cmake ninja-build g++ python3-dev python3-venv python3-pip python3-setuptools
   python3-wheel pybind11-dev python3-pybind11 python3-numpy python3-pytest python3-hypothesis mypy)
-GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev python3-matplotlib)
+GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev libboost-dev python3-matplotlib)
 
 # Builds the Python wheel into build/python-wheel (pip drives the project's
 # CMake build, offline) and installs it into the project's environment

@@ -3,10 +3,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include "gmath/index.h"
+#include "index/id_sort.h"
 
 namespace gmath::detail {
+
+template <class Item, class Less>
+void SortKept(Item* items, std::uint64_t count, Less less) {
+  std::sort(items, items + count, less);
+}
+inline void SortKept(std::uint64_t* ids, std::uint64_t count, std::less<std::uint64_t>) {
+  SortIds(ids, static_cast<std::size_t>(count));
+}
 
 // Keeps the `capacity` smallest items in the caller's array and counts all:
 // the array is filled first, then kept as a max-heap whose top is replaced
@@ -33,11 +43,7 @@ class SmallestItems {
 
   // Sorts what was kept and returns the total.
   std::uint64_t Finish() {
-    if (total_ >= capacity_) {
-      std::sort_heap(out_, out_ + capacity_, less_);
-    } else {
-      std::sort(out_, out_ + total_, less_);
-    }
+    SortKept(out_, std::min(total_, capacity_), less_);
     return total_;
   }
 
