@@ -20,7 +20,7 @@ inline void SortKept(std::uint64_t* ids, std::uint64_t count, std::less<std::uin
 
 // Keeps the `capacity` smallest items in the caller's array and counts all:
 // the array is filled first, then kept as a max-heap whose top is replaced
-// by anything smaller, so no memory is taken whatever the total.
+// by anything smaller, so no memory is needed whatever the total.
 template <class Item, class Less>
 class SmallestItems {
  public:
