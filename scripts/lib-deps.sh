@@ -60,7 +60,7 @@ GMATH_TEST_LOCALES=(de_DE.UTF-8)
 GMATH_PYTHON_PACKAGES=(cmake ninja-build g++ python3-dev python3-venv python3-pip python3-setuptools
   python3-wheel pybind11-dev python3-pybind11 python3-numpy python3-pytest python3-hypothesis mypy
   python3-dask python3-distributed)
-GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev python3-matplotlib)
+GMATH_BENCH_PACKAGES=(cmake ninja-build g++ libbenchmark-dev libeigen3-dev libboost-dev python3-matplotlib)
 # The API reference (doxygen, graphviz for its diagrams), the packages and
 # the ABI record and comparison (libabigail's abidw and abidiff).
 GMATH_RELEASE_PACKAGES=(cmake ninja-build g++ doxygen graphviz abigail-tools dpkg-dev file

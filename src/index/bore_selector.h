@@ -19,6 +19,9 @@ struct BoreSelector {
   double farthest;
 
   unsigned SlotMask(const IndexNode& node) const;
+  // A bound never settles this test for the boxes under it.
+  unsigned SureMask(const IndexNode&, unsigned) const { return 0; }
+  unsigned InsideMask(const IndexNode&, unsigned) const { return 0; }
   bool Hits(const GBox& box) const { return LeafHit(bore, box); }
 };
 BoreSelector SelectorFor(const GBoreLine& bore);

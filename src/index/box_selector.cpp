@@ -1,8 +1,9 @@
+#include "index/box_selector.h"
+
 #include <cmath>
 
 #include "frame/tolerance.h"
 #include "index/float_bounds.h"
-#include "index/box_selector.h"
 
 namespace gmath::detail {
 
@@ -30,9 +31,13 @@ BoxSelector SelectorFor(const GBox& query) {
   const double d = DistanceTolerance();
   const double low[3] = {query.m_low.m_x, query.m_low.m_y, query.m_low.m_z};
   const double high[3] = {query.m_high.m_x, query.m_high.m_y, query.m_high.m_z};
+  selector.mayBeSure = d >= 0 && !selector.testsEverything;
   for (int axis = 0; axis < 3 && !selector.testsEverything; ++axis) {
     selector.low[axis] = LowReach(low[axis], d);
     selector.high[axis] = RoundedUp(high[axis] + d);
+    selector.sureLow[axis] = RoundedUp(low[axis]);
+    selector.sureHigh[axis] = RoundedDown(high[axis]);
+    selector.mayBeSure = selector.mayBeSure && low[axis] < high[axis];
   }
   return selector;
 }

@@ -22,9 +22,13 @@ struct alignas(32) IndexNode {
 // Level 0 bounds the boxes one slot each; every level above bounds eight
 // nodes of the level below it per node. Children are implicit: slot s of
 // node j stands for item 8j + s of the level below (for level 0, the box).
+// Bit s of solid[j] is set when every box under slot s of node j has low
+// below high on every axis: the condition for answering a slot's boxes
+// from the float bounds alone (BoxSelector::SureMask).
 struct IndexLevel {
   std::uint64_t count;  // items (boxes or nodes) this level bounds
   std::vector<IndexNode> nodes;
+  std::vector<std::uint8_t> solid;
 };
 
 }  // namespace gmath::detail

@@ -40,6 +40,30 @@ std::vector<IndexNode> LeafLevel(const std::vector<GBox>& boxes, std::size_t cou
   return nodes;
 }
 
+bool Solid(const GBox& box) {
+  return box.m_low.m_x < box.m_high.m_x && box.m_low.m_y < box.m_high.m_y &&
+         box.m_low.m_z < box.m_high.m_z;
+}
+
+// Unused slots count as solid, so that a parent's bit needs only the used.
+std::vector<std::uint8_t> LeafSolid(const std::vector<GBox>& boxes, std::size_t count) {
+  std::vector<std::uint8_t> solid((count + kNodeWidth - 1) / kNodeWidth, 0xFF);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!Solid(boxes[i]))
+      solid[i / kNodeWidth] &= static_cast<std::uint8_t>(~(1u << (i % kNodeWidth)));
+  }
+  return solid;
+}
+
+std::vector<std::uint8_t> ParentSolid(const std::vector<std::uint8_t>& children) {
+  std::vector<std::uint8_t> solid((children.size() + kNodeWidth - 1) / kNodeWidth, 0xFF);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    if (children[i] != 0xFF)
+      solid[i / kNodeWidth] &= static_cast<std::uint8_t>(~(1u << (i % kNodeWidth)));
+  }
+  return solid;
+}
+
 std::vector<IndexNode> ParentLevel(const std::vector<IndexNode>& children) {
   std::vector<IndexNode> nodes = EmptyNodes(children.size());
   for (std::size_t i = 0; i < children.size(); ++i) {
@@ -65,10 +89,12 @@ void BuildLevels(GBoxIndex& index) {
   index.levels.clear();
   if (index.treeCount == 0) return;
   const auto count = static_cast<std::size_t>(index.treeCount);
-  index.levels.push_back({index.treeCount, LeafLevel(index.boxes, count)});
+  index.levels.push_back(
+      {index.treeCount, LeafLevel(index.boxes, count), LeafSolid(index.boxes, count)});
   while (index.levels.back().nodes.size() > 1) {
-    const std::vector<IndexNode>& below = index.levels.back().nodes;
-    index.levels.push_back({below.size(), ParentLevel(below)});
+    const IndexLevel& below = index.levels.back();
+    index.levels.push_back(
+        {below.nodes.size(), ParentLevel(below.nodes), ParentSolid(below.solid)});
   }
 }
 

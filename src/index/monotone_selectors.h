@@ -23,6 +23,9 @@ struct MonotoneSelector {
     }
     return mask;
   }
+  // A bound never settles this test for the boxes under it.
+  unsigned SureMask(const IndexNode&, unsigned) const { return 0; }
+  unsigned InsideMask(const IndexNode&, unsigned) const { return 0; }
   bool Hits(const GBox& box) const { return LeafHit(volume, box); }
 };
 MonotoneSelector<GClipVolume> SelectorFor(const GClipVolume& volume);

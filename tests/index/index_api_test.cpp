@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "index/index_test.h"
 
 namespace {
@@ -75,6 +77,19 @@ TEST_F(BoxIndexApi, BadArgumentsAreRefusedWithoutACrash) {
                                                        "GBoxIndex: NULL pointer"}));
   EXPECT_EQ(BoxIndexCount(nullptr), 0u);
   FreeBoxIndex(nullptr);
+}
+
+// Counts whose arrays the address space cannot hold: refused before the
+// boxes are read, or when the first array's size passes the vector's limit.
+TEST_F(BoxIndexApi, CountsBeyondMemoryAnswerNoMemory) {
+  const GBox box = BuildBox(0, 0, 0, 1, 1, 1);
+  const std::uint64_t most = std::numeric_limits<std::size_t>::max();
+  for (const std::uint64_t count : {~std::uint64_t{0}, most / sizeof(GBox) + 1, most / sizeof(GBox)}) {
+    char sentinel = 0;
+    GBoxIndex* index = reinterpret_cast<GBoxIndex*>(&sentinel);
+    EXPECT_EQ(BuildBoxIndex(&box, nullptr, count, &index), kBoxIndexNoMemory) << count;
+    EXPECT_EQ(index, nullptr);
+  }
 }
 
 TEST_F(BoxIndexApi, AnEmptyIndexFindsNothing) {

@@ -55,13 +55,13 @@ GBox OrdinaryBox(Rng& rng, double extent, double size) {
 // Mostly ordinary boxes; the rest the kinds a bound could lose: flat,
 // point, inverted by less and more than the tolerance, the canonical null
 // box, NaN and infinite coordinates, flat boxes so far out that IsNull holds,
-// huge ones, and boxes sharing a face with the previous one.
+// huge ones, boxes on floats, and boxes sharing a face with the previous one.
 template <class Rng>
 GBox ModelBox(Rng& rng, const std::vector<GBox>& made, double extent) {
   GBox box = OrdinaryBox(rng, extent, extent * 0.1);
   if (Chance(rng, 0.7)) return box;
   const double d = GetDistanceTolerance();
-  switch (Pick(rng, 12)) {
+  switch (Pick(rng, 13)) {
     case 0: box.m_high.m_z = box.m_low.m_z; break;
     case 1: box.m_high = box.m_low; break;
     case 2: box.m_high.m_x = box.m_low.m_x - 0.5 * d; break;
@@ -80,6 +80,11 @@ GBox ModelBox(Rng& rng, const std::vector<GBox>& made, double extent) {
       }
       break;
     case 10: box.m_low.m_x = Nudged(rng, box.m_low.m_x); break;
+    case 11:  // on floats, where a node's bounds hold the box exactly
+      box = BuildBox(static_cast<float>(box.m_low.m_x), static_cast<float>(box.m_low.m_y),
+                     static_cast<float>(box.m_low.m_z), static_cast<float>(box.m_high.m_x),
+                     static_cast<float>(box.m_high.m_y), static_cast<float>(box.m_high.m_z));
+      break;
     default: box = BuildBox(-extent, -1, -1, extent, 1, 1); break;
   }
   return box;
@@ -93,8 +98,27 @@ std::vector<GBox> ModelBoxes(Rng& rng, std::size_t count, double extent) {
   return boxes;
 }
 
+// A box about `box`, grown by 1, with one face moved onto the float nearest
+// the box's opposite face: within the box's float bounds, yet apart from the
+// box by up to half a float's step, far more than the tolerance.
+template <class Rng>
+GBox FloatFaced(Rng& rng, const GBox& box) {
+  double low[3] = {box.m_low.m_x - 1, box.m_low.m_y - 1, box.m_low.m_z - 1};
+  double high[3] = {box.m_high.m_x + 1, box.m_high.m_y + 1, box.m_high.m_z + 1};
+  const double boxLow[3] = {box.m_low.m_x, box.m_low.m_y, box.m_low.m_z};
+  const double boxHigh[3] = {box.m_high.m_x, box.m_high.m_y, box.m_high.m_z};
+  const std::size_t axis = Pick(rng, 3);
+  if (Chance(rng, 0.5)) {
+    high[axis] = static_cast<float>(boxLow[axis]);
+  } else {
+    low[axis] = static_cast<float>(boxHigh[axis]);
+  }
+  return BuildBox(low[0], low[1], low[2], high[0], high[1], high[2]);
+}
+
 // A box touching, or a tolerance from, one of the boxes, or anywhere; now
-// and then null, inverted, NaN or unbounded.
+// and then null, inverted, NaN, unbounded, around every finite box, or apart
+// from a box by less than a float's step.
 template <class Rng>
 GBox QueryBox(Rng& rng, const std::vector<GBox>& boxes, double extent) {
   GBox q = OrdinaryBox(rng, extent, extent * rng.Uniform(0, 0.3));
@@ -110,6 +134,10 @@ GBox QueryBox(Rng& rng, const std::vector<GBox>& boxes, double extent) {
     case 1: q.m_low.m_z = kNaN; break;
     case 2: q = BuildBox(-kInf, -kInf, -kInf, kInf, kInf, kInf); break;
     case 3: q.m_high.m_y = 1e300; break;
+    case 4:
+      if (!boxes.empty()) q = FloatFaced(rng, boxes[Pick(rng, boxes.size())]);
+      break;
+    case 5: q = BuildBox(-1e12, -1e12, -1e12, 1e12, 1e12, 1e12); break;
     default: break;
   }
   return q;
