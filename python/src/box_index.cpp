@@ -138,7 +138,10 @@ template <class V, class Class>
 void BindQuery(Class& c) {
   c.def(
       "query", [](const BoxIndex& self, const V& volume) { return Query(self, V(volume)); },
-      py::arg("volume"));
+      py::arg("volume"),
+      "The ids, ascending, of the boxes a scan with the library's test for this volume would\n"
+      "select, under the tolerances of the moment; a cone, frustum or prism selects by its\n"
+      "range box.");
 }
 
 template <class O, class Class>
@@ -149,7 +152,10 @@ void BindOwnedQuery(Class& c) {
         const O copy = volume;
         return Query(self, copy.value);
       },
-      py::arg("volume"));
+      py::arg("volume"),
+      "The ids, ascending, of the boxes a scan with the library's test for this volume would\n"
+      "select, under the tolerances of the moment; a cone, frustum or prism selects by its\n"
+      "range box.");
 }
 
 }  // namespace
@@ -179,8 +185,11 @@ void BindBoxIndex(py::module_& m) {
           "write",
           [](const BoxIndex& self, const py::handle& path) { Write(self, PathText(path)); },
           py::arg("path"), "Writes the index to a file, replaced whole.")
-      .def_static("read", &Read, py::arg("path"))
-      .def_static("from_bytes", &FromBytes, py::arg("data"))
+      .def_static("read", &Read, py::arg("path"),
+                  "The index a file written by write() holds; a damaged file or one of another\n"
+                  "version raises RejectedError with the library's message.")
+      .def_static("from_bytes", &FromBytes, py::arg("data"),
+                  "The index that to_bytes() gave, checked as a file is.")
       .def("to_bytes", &ToBytes, "The index in its file form.")
       .def(py::pickle([](const BoxIndex& self) { return py::make_tuple(ToBytes(self)); },
                       [](const py::tuple& state) { return FromBytes(state[0]); }));
