@@ -156,11 +156,7 @@ void RunSliced(std::size_t count, int threads,
                const std::function<void(std::size_t, std::size_t)>& work) {
   const std::size_t slices = (count + kSliceRows - 1) / kSliceRows;
   const std::size_t parts = std::min(slices, static_cast<std::size_t>(CheckedThreads(threads)));
-  std::shared_lock<std::shared_mutex> tolerances(ToleranceLock(), std::defer_lock);
-  {
-    py::gil_scoped_release release;
-    tolerances.lock();
-  }
+  const SharedTolerances tolerances;
   if (parts <= 1)
     RunOnThisThread(count, work);
   else

@@ -62,6 +62,21 @@ void Deliver(std::vector<std::string>& messages);
 // the GIL released.
 std::shared_mutex& ToleranceLock();
 
+// ToleranceLock held shared for an array call on this thread, taken
+// without the GIL. A setter called on this thread meanwhile (from a
+// message or signal handler the call runs between its slices) raises
+// instead of waiting for the call that waits for it.
+class SharedTolerances {
+ public:
+  SharedTolerances();
+  ~SharedTolerances();
+  SharedTolerances(const SharedTolerances&) = delete;
+  SharedTolerances& operator=(const SharedTolerances&) = delete;
+
+ private:
+  std::shared_lock<std::shared_mutex> lock_;
+};
+
 // Exactly `count` doubles from a sequence or array (a numpy array of any
 // shape holding count values): the fields of a value, row by row.
 void ReadDoubles(const py::handle& values, double* out, std::size_t count, const char* what);

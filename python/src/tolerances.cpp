@@ -1,14 +1,21 @@
 #include <mutex>
 #include <shared_mutex>
+#include <stdexcept>
 
 #include "bindings.h"
 
 namespace gmath_py {
 namespace {
 
+thread_local int sharedHere = 0;
+
 // A setter waits, without the GIL, for the array calls running to finish.
 template <void (*Set)(double, long*)>
 void SetChecked(double value, const char* what) {
+  if (sharedHere > 0)
+    throw std::runtime_error(
+        "gmath: the tolerances cannot change inside an array call on the same thread (from a "
+        "message or signal handler)");
   long err = 0;
   StartCall();
   {
@@ -25,6 +32,14 @@ std::shared_mutex& ToleranceLock() {
   static std::shared_mutex lock;
   return lock;
 }
+
+SharedTolerances::SharedTolerances() : lock_(ToleranceLock(), std::defer_lock) {
+  py::gil_scoped_release release;
+  lock_.lock();
+  ++sharedHere;
+}
+
+SharedTolerances::~SharedTolerances() { --sharedHere; }
 
 void BindTolerances(py::module_& m) {
   m.def("get_distance_tolerance", &GetDistanceTolerance,

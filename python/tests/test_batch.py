@@ -3,6 +3,7 @@
 import concurrent.futures
 import copy
 import itertools
+import logging
 import subprocess
 import sys
 import textwrap
@@ -176,6 +177,29 @@ def test_messages_arrive_once_and_in_row_order():
     with gmath.capture_messages() as messages:
         assert gmath.overlaps(lacking, large_boxes(3 * 2**16), threads=2).all()
     assert len(messages) == 1
+
+
+def test_a_handler_changing_tolerances_mid_call_raises_instead_of_waiting_for_itself():
+    rows = np.ones((2**17, 3))
+    rows[::2**16, 0] = 0.0
+    g = gmath.G4x4(np.array([[1, 0, 0, 1], [0, 1, 0, 0], [0, 0, 1, 0], [0, 0, 0, 0.0]]))
+    refused = []
+
+    class Setter(logging.Handler):
+        def emit(self, record):
+            try:
+                gmath.set_distance_tolerance(2e-6)
+            except RuntimeError as error:
+                refused.append(str(error))
+
+    logger = logging.getLogger("gmath")
+    setter = Setter()
+    logger.addHandler(setter)
+    try:
+        gmath.transform_positions(g, rows, transform_first=True)
+    finally:
+        logger.removeHandler(setter)
+    assert len(refused) == 2 and "same thread" in refused[0]
 
 
 @pytest.mark.parametrize("volume", [unit, clip, fence, bore, gmath.build_bore_cone(
