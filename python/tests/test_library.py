@@ -11,14 +11,6 @@ import gmath
 small = st.floats(-100, 100)
 
 
-def test_text_form_is_the_library_print_and_parse_reads_bare_numbers():
-    box = gmath.build_box(0, 0, 0, 1, 2, 3)
-    assert str(box).split()[:2] == ["GBox:", "low:"]
-    assert gmath.Box.parse("0 0 0 1 2 3") == box
-    g = gmath.translate_4x4(gmath.Vector(1, 2, 3))
-    assert gmath.G4x4.parse(str(g)).is_equal(g)
-
-
 @given(small, small, small)
 def test_box_operators_agree_with_containment(x, y, z):
     box = gmath.build_box(-1, -1, -1, 1, 1, 1)
@@ -74,16 +66,6 @@ def test_tolerance_context_sets_and_restores():
         with gmath.tolerances(distance=1.0):
             pass
     assert gmath.get_distance_tolerance() == 1e-6
-
-
-def test_text_read_failures_raise_by_code():
-    with pytest.raises(gmath.CapacityError) as error:
-        gmath.PtFence.parse("101 0 0 0")
-    assert error.value.code == 1
-    with pytest.raises(gmath.RejectedError):
-        gmath.Box.parse("1 2 x")
-    fence = gmath.PtFence.parse("4  0 0 0  1 0 0  1 1 0  0 0 0  0 0 1  1 -1")
-    assert fence.count == 4 and fence.front == 1.0 and fence.back == -1.0
 
 
 @given(small, small, small, small)

@@ -59,8 +59,9 @@ def test_any_value_reaches_its_text_after_one_parse(template, data):
 def test_parse_errors_say_where(text, error, where):
     cls = {"GPtFence": gmath.PtFence, "GClipVolume": gmath.ClipVolume}.get(text.split(":")[0],
                                                                          gmath.Box)
-    with pytest.raises(error, match=where):
+    with pytest.raises(error, match=where) as raised:
         cls.parse(text)
+    assert raised.value.code == (1 if error is gmath.CapacityError else 2)
 
 
 def test_bare_numbers_read_as_the_library_reads_them():
